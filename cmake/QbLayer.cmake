@@ -20,9 +20,24 @@ function(qb_add_layer name)
 endfunction()
 
 # qb_add_test_suite(NAME DIR DEPS ...)
-# One GoogleTest executable per layer, made of every .cpp below tests/DIR.
+# GoogleTest executables for one layer: one per subfolder of tests/DIR (named
+# NAME_SUBFOLDER), and one (NAME) for the files directly in tests/DIR, so that
+# work on one area never stops another area's tests from building.
 function(qb_add_test_suite name dir)
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp)
+  set(root ${PROJECT_SOURCE_DIR}/tests/${dir})
+  file(GLOB direct CONFIGURE_DEPENDS ${root}/*.cpp)
+  qb_add_test_executable(${name} "${direct}" ${ARGN})
+  file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${root}/*)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${child})
+      get_filename_component(area ${child} NAME)
+      file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${child}/*.cpp)
+      qb_add_test_executable(${name}_${area} "${sources}" ${ARGN})
+    endif()
+  endforeach()
+endfunction()
+
+function(qb_add_test_executable name sources)
   if(NOT sources)
     return()
   endif()

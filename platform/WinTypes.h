@@ -56,3 +56,7 @@ constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return LPARAM(DWORD(lo) | (DWORD
 // Opaque handle to a window of the platform's window layer.
 struct HWND__;
 using HWND = HWND__*;
+
+// Opaque handle to a device context of the platform's drawing layer.
+struct HDC__;
+using HDC = HDC__*;
