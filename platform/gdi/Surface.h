@@ -3,7 +3,7 @@
 // Window backing stores, bitmap sections and the virtual screen are surfaces.
 #pragma once
 
-#include <cassert>
+#include "platform/Check.h"
 #include <cstdint>
 #include <vector>
 
@@ -20,26 +20,26 @@ class Surface {
 
   // Discards the pixels and makes new ones, all 0.
   void Resize(int width, int height) {
-    assert(width >= 0 && height >= 0);
+    QB_CHECK(width >= 0 && height >= 0);
     width_ = width;
     height_ = height;
     pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0u);
   }
 
   std::uint32_t* Row(int y) {
-    assert(y >= 0 && y < height_);
+    QB_CHECK(y >= 0 && y < height_);
     return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
   }
   const std::uint32_t* Row(int y) const {
-    assert(y >= 0 && y < height_);
+    QB_CHECK(y >= 0 && y < height_);
     return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
   }
   std::uint32_t& At(int x, int y) {
-    assert(x >= 0 && x < width_);
+    QB_CHECK(x >= 0 && x < width_);
     return Row(y)[x];
   }
   std::uint32_t At(int x, int y) const {
-    assert(x >= 0 && x < width_);
+    QB_CHECK(x >= 0 && x < width_);
     return Row(y)[x];
   }
   std::uint32_t* Data() { return pixels_.data(); }
