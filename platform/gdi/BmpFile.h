@@ -26,7 +26,8 @@ std::size_t BmpImageLength(std::span<const BYTE> data);
 
 // Decodes the BMP file image at the start of data (which may be followed by
 // other bytes); the result keeps the stored bit depth and palette, rows
-// top-down.
+// top-down. A palette always comes back with 2^bits entries, a short stored
+// one padded with black, so that every pixel index names a colour.
 Dib ReadBmp(std::span<const BYTE> data);
 
 // A complete BMP file (file header, BITMAPINFOHEADER, palette, bottom-up rows).
