@@ -1,0 +1,69 @@
+#include "skin/data/SkinCompression.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+#include "skin/data/SkinErrors.h"
+
+namespace qb {
+namespace {
+
+struct InflateEnd {
+  void operator()(z_stream* s) const { inflateEnd(s); }
+};
+struct DeflateEnd {
+  void operator()(z_stream* s) const { deflateEnd(s); }
+};
+
+}  // namespace
+
+std::vector<BYTE> DeflateSkin(std::span<const BYTE> data) {
+  if (data.size() > UINT_MAX) throw ECompressionError("error");
+  z_stream stream{};
+  if (deflateInit(&stream, 9) != Z_OK) throw ECompressionError("error");
+  const std::unique_ptr<z_stream, DeflateEnd> guard(&stream);
+  std::vector<BYTE> out(deflateBound(&stream, static_cast<uLong>(data.size())));
+  stream.next_in = const_cast<Bytef*>(data.data());
+  stream.avail_in = static_cast<uInt>(data.size());
+  stream.next_out = out.data();
+  stream.avail_out = static_cast<uInt>(out.size());
+  if (deflate(&stream, Z_FINISH) != Z_STREAM_END) throw ECompressionError("error");
+  out.resize(stream.total_out);
+  return out;
+}
+
+std::vector<BYTE> InflateSkin(std::span<const BYTE> data, std::size_t limit) {
+  if (data.size() > UINT_MAX) throw EDecompressionError("compression error");
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) throw EDecompressionError("compression error");
+  const std::unique_ptr<z_stream, InflateEnd> guard(&stream);
+  stream.next_in = const_cast<Bytef*>(data.data());
+  stream.avail_in = static_cast<uInt>(data.size());
+
+  // Start from a typical ratio and grow geometrically; the limit bounds the
+  // work any input can cause.
+  std::vector<BYTE> out(std::min(limit, std::max<std::size_t>(data.size() * 32, 4096)));
+  std::size_t produced = 0;
+  for (;;) {
+    if (produced == out.size()) {
+      if (out.size() >= limit) throw EDecompressionError("compression error: the skin package is too large");
+      out.resize(std::min(limit, out.size() * 2));
+    }
+    stream.next_out = out.data() + produced;
+    stream.avail_out = static_cast<uInt>(std::min<std::size_t>(out.size() - produced, UINT_MAX));
+    const uInt before = stream.avail_out;
+    const int status = inflate(&stream, Z_NO_FLUSH);
+    produced += before - stream.avail_out;
+    if (status == Z_STREAM_END) break;
+    if (status != Z_OK && !(status == Z_BUF_ERROR && stream.avail_out == 0)) {
+      throw EDecompressionError("compression error");
+    }
+  }
+  out.resize(produced);
+  return out;
+}
+
+}  // namespace qb

@@ -1,0 +1,75 @@
+// An INI-format text held in memory: the reader of skin definitions and the
+// writer records save themselves to.
+//
+// Lines are trimmed; empty lines and lines starting with ";" are skipped; a
+// line "[name]" starts a section; inside a section a line with "=" is a key
+// and a value split at the first "=", both trimmed, and a line without "=" a
+// bare entry. Lines before the first section are ignored. Section and key
+// names are compared without regard to case, and the first occurrence of a
+// name is the one that counts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/WinTypes.h"
+#include "skin/data/SkinValues.h"
+
+namespace qb {
+
+class SkinIni {
+ public:
+  struct Entry {
+    std::u16string key;  // the whole line for a bare entry
+    std::u16string value;
+    bool bare = false;
+  };
+  struct Section {
+    std::u16string name;
+    std::vector<Entry> entries;  // in text order
+  };
+
+  SkinIni() = default;
+  explicit SkinIni(std::u16string_view text);
+
+  bool SectionExists(std::u16string_view section) const;
+  const Section* FindSection(std::u16string_view section) const;
+  const std::vector<Section>& Sections() const { return sections_; }
+
+  // The value of a key, or nothing when the section or the key is missing.
+  std::optional<std::u16string_view> Value(std::u16string_view section, std::u16string_view key) const;
+
+  std::u16string ReadString(std::u16string_view section, std::u16string_view key,
+                            std::u16string_view fallback) const;
+  std::int32_t ReadInteger(std::u16string_view section, std::u16string_view key, std::int32_t fallback) const;
+  // True exactly when the value reads as the integer 1.
+  bool ReadBool(std::u16string_view section, std::u16string_view key) const;
+  // Missing keys read as 0,0,0,0 and 0,0; malformed values throw EConvertError.
+  RECT ReadRect(std::u16string_view section, std::u16string_view key) const;
+  POINT ReadPoint(std::u16string_view section, std::u16string_view key) const;
+  TColor ReadColor(std::u16string_view section, std::u16string_view key, TColor fallback) const;
+
+  // Sets the first occurrence of the key, or appends it (and the section).
+  void WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+
+  // The text of all sections, each line followed by CR LF.
+  std::u16string ToText() const;
+
+ private:
+  struct Index {
+    std::unordered_map<std::u16string, std::size_t> keys;  // lower-cased key → entry
+  };
+
+  std::size_t AddSection(std::u16string_view name);
+  void AddEntry(std::size_t section, Entry entry);
+
+  std::vector<Section> sections_;
+  std::vector<Index> indexes_;                                // parallel to sections_
+  std::unordered_map<std::u16string, std::size_t> byName_;  // lower-cased name → first section
+};
+
+}  // namespace qb
