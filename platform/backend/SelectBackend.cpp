@@ -1,0 +1,39 @@
+#include "platform/backend/SelectBackend.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/script/ScriptedUser.h"
+#include "platform/shell/ShellExecute.h"
+
+namespace qb {
+namespace {
+
+std::unique_ptr<Backend> StartHeadless() {
+  // A headless run records shell requests (the event log has them) and opens nothing.
+  SetShellHandler([](std::u16string_view, std::u16string_view) {});
+  auto backend = HeadlessBackend::FromEnvironment();
+  StartScriptedUser();
+  return backend;
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> CreateBackend() {
+  const char* requested = std::getenv("QUILLBROOK_BACKEND");
+  std::string name = requested && *requested ? requested : "";
+  if (name.empty()) {
+    const char* display = std::getenv("DISPLAY");
+    name = display && *display ? "x11" : "headless";
+  }
+  if (name == "x11") {
+    std::fprintf(stderr, "quillbrook: the x11 backend is not available yet; using the headless backend\n");
+  } else if (name != "headless") {
+    std::fprintf(stderr, "quillbrook: unknown QUILLBROOK_BACKEND \"%s\"; using the headless backend\n", name.c_str());
+  }
+  return StartHeadless();
+}
+
+}  // namespace qb
