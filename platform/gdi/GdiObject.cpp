@@ -1,7 +1,7 @@
 #include "platform/gdi/GdiObject.h"
 
 BOOL DeleteObject(HGDIOBJ object) {
-  if (!object) return FALSE;
-  delete object;
+  if (!object || object->selections > 0) return FALSE;
+  if (!object->permanent) delete object;
   return TRUE;
 }

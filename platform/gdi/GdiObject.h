@@ -10,10 +10,19 @@ struct HGDIOBJ__ {
   HGDIOBJ__(const HGDIOBJ__&) = delete;
   HGDIOBJ__& operator=(const HGDIOBJ__&) = delete;
   virtual ~HGDIOBJ__() = default;
+
+  // Stock objects live for the whole process.
+  bool permanent = false;
+  // How many device contexts (and saved states of them) hold the object
+  // selected; such an object is not freed, so that no context is left
+  // pointing at freed memory.
+  int selections = 0;
 };
 using HGDIOBJ = HGDIOBJ__*;
 
-// Frees the object; null is ignored. Returns FALSE for null.
+// Frees the object. Returns FALSE, freeing nothing, for null and for an
+// object still selected into a device context; stock objects are kept and
+// TRUE is returned.
 BOOL DeleteObject(HGDIOBJ object);
 
 namespace qb {
