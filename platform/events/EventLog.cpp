@@ -31,9 +31,8 @@ class Sink {
 
   void Log(Event event) {
     std::lock_guard lock(mutex_);
-    event.t = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                                     kProgramStart)
-                  .count();
+    event.t =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - kProgramStart).count();
     WriteToFile(event);
     // Observers may subscribe or unsubscribe while we call them: call only
     // those that were there at the start and are still there now.

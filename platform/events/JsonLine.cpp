@@ -10,6 +10,19 @@ namespace {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+const char* ShortEscape(char16_t c) {
+  switch (c) {
+    case u'"': return "\\\"";
+    case u'\\': return "\\\\";
+    case u'\n': return "\\n";
+    case u'\r': return "\\r";
+    case u'\t': return "\\t";
+    case u'\b': return "\\b";
+    case u'\f': return "\\f";
+    default: return nullptr;
+  }
+}
+
 void AppendUnicodeEscape(std::string& out, char16_t unit) {
   char escape[8];
   std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(unit));
@@ -50,17 +63,9 @@ void AppendJsonString(std::string& out, std::u16string_view text) {
   out += '"';
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
-    switch (c) {
-      case u'"': out += "\\\""; continue;
-      case u'\\': out += "\\\\"; continue;
-      case u'\n': out += "\\n"; continue;
-      case u'\r': out += "\\r"; continue;
-      case u'\t': out += "\\t"; continue;
-      case u'\b': out += "\\b"; continue;
-      case u'\f': out += "\\f"; continue;
-      default: break;
-    }
-    if (c < 0x20) {
+    if (const char* escape = ShortEscape(c)) {
+      out += escape;
+    } else if (c < 0x20) {
       AppendUnicodeEscape(out, c);
     } else if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
       AppendUtf8(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));

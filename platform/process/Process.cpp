@@ -139,7 +139,8 @@ bool Process::Wait(DWORD milliseconds) {
     if (exitCode_) return true;
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) return false;
-    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(deadline - now, std::chrono::milliseconds(5)));
+    std::this_thread::sleep_for(
+        std::min<std::chrono::steady_clock::duration>(deadline - now, std::chrono::milliseconds(5)));
   }
 }
 

@@ -21,7 +21,7 @@ std::string HomeFolder() {
   std::string home = Variable("HOME");
   if (!home.empty()) return home;
   std::vector<char> scratch(16384);
-  passwd entry {};
+  passwd entry{};
   passwd* found = nullptr;
   if (getpwuid_r(geteuid(), &entry, scratch.data(), scratch.size(), &found) == 0 && found && found->pw_dir) {
     home = found->pw_dir;

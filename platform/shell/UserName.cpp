@@ -18,7 +18,7 @@ std::optional<std::optional<std::u16string>>& Override() {
 
 std::optional<std::u16string> SystemUserName() {
   std::vector<char> scratch(16384);
-  passwd entry {};
+  passwd entry{};
   passwd* found = nullptr;
   if (getpwuid_r(geteuid(), &entry, scratch.data(), scratch.size(), &found) != 0 || !found) return std::nullopt;
   if (!found->pw_name || !*found->pw_name) return std::nullopt;

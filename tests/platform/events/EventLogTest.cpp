@@ -1,11 +1,10 @@
-#include "platform/events/EventLog.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <regex>
 #include <thread>
 
+#include "platform/events/EventLog.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
 

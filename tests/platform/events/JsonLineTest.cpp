@@ -1,6 +1,6 @@
-#include "platform/events/JsonLine.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/events/JsonLine.h"
 
 namespace qb::events {
 namespace {
@@ -15,10 +15,16 @@ TEST(JsonLine, StringsAreEscapedAndUtf8) {
       {u"C:\\a \"b\"", R"("C:\\a \"b\"")"},
       {u"line\nnext\r\ttab", R"("line\nnext\r\ttab")"},
       {std::u16string(u"\x01\x1F\x7F", 3), "\"\\u0001\\u001F\x7F\""},
-      {u"Größe", "\"Gr\xC3\xB6\xC3\x9F" "e\""},
+      {u"Größe",
+       "\"Gr\xC3\xB6\xC3\x9F"
+       "e\""},
       {u"\xD83D\xDE00", "\"\xF0\x9F\x98\x80\""},
-      {std::u16string(u"a\xDCFF" "b"), R"("a\uDCFFb")"},
-      {std::u16string(u"\xD83D" "x"), R"("\uD83Dx")"},
+      {std::u16string(u"a\xDCFF"
+                      "b"),
+       R"("a\uDCFFb")"},
+      {std::u16string(u"\xD83D"
+                      "x"),
+       R"("\uD83Dx")"},
       {std::u16string(u"\xDE00\xD83D"), R"("\uDE00\uD83D")"},
   };
   for (const Case& c : cases) {

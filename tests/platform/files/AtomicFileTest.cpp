@@ -1,5 +1,3 @@
-#include "platform/files/AtomicFile.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -8,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/files/AtomicFile.h"
 #include "platform/text/Utf.h"
 #include "tests/support/TempDir.h"
 

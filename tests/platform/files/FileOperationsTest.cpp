@@ -1,11 +1,10 @@
-#include "platform/files/FileOperations.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "platform/files/FileAttributes.h"
+#include "platform/files/FileOperations.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/text/Utf.h"
 #include "tests/support/TempDir.h"
@@ -65,13 +64,8 @@ TEST(CreateFolderWithParents, CreatesEveryMissingLevel) {
     bool created;
   };
   const Case cases[] = {
-      {"a", true},
-      {"a", true},
-      {"b/c/d", true},
-      {"e//f/", true},
-      {"b/c/d/e", true},
-      {"file/sub", false},
-      {"file", false},
+      {"a", true},       {"a", true},         {"b/c/d", true}, {"e//f/", true},
+      {"b/c/d/e", true}, {"file/sub", false}, {"file", false},
   };
   for (const Case& c : cases) {
     const fs::path folder = dir.Path() / c.relative;

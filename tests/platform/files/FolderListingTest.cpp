@@ -1,10 +1,9 @@
-#include "platform/files/FolderListing.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "platform/files/FileAttributes.h"
+#include "platform/files/FolderListing.h"
 #include "platform/text/Utf.h"
 #include "tests/support/TempDir.h"
 

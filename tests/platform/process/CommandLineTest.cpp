@@ -1,9 +1,8 @@
-#include "platform/process/CommandLine.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "platform/process/CommandLine.h"
 #include "platform/text/Utf.h"
 
 namespace qb {
@@ -46,7 +45,10 @@ TEST(ParseCommandLine, FindsTheProgramAndItsArguments) {
     Args arguments;
   };
   const Case cases[] = {
-      {{u"/opt/my tools/gs/x.exe"}, u"/opt/my tools/gs/x.exe -q -dBATCH", u"/opt/my tools/gs/x.exe", {u"-q", u"-dBATCH"}},
+      {{u"/opt/my tools/gs/x.exe"},
+       u"/opt/my tools/gs/x.exe -q -dBATCH",
+       u"/opt/my tools/gs/x.exe",
+       {u"-q", u"-dBATCH"}},
       {{u"/opt/my tools/gs/x.exe", u"/opt/my"}, u"/opt/my tools/gs/x.exe -q", u"/opt/my", {u"tools/gs/x.exe", u"-q"}},
       {{u"/opt/my tools/gs/x.exe"}, u"/opt/my  tools/gs/x.exe -q", std::nullopt, {}},
       {{u"/opt/a b/x"}, u"\"/opt/a b/x\" \"c d\" e", u"/opt/a b/x", {u"c d", u"e"}},
@@ -58,9 +60,11 @@ TEST(ParseCommandLine, FindsTheProgramAndItsArguments) {
       {{u"/bin/p"}, u"", std::nullopt, {}},
       {{u"/bin/p"}, u"\"\" /bin/p", std::nullopt, {}},
       {{u"/q b/gs/gs8.70/bin/gswin32c.exe"},
-       u"/q b/gs/gs8.70/bin/gswin32c.exe -q -dNOPAUSE -sOutputFile=\"/h/My PDFs/a.pdf\" -c save pop -f \"/v/q/n/u/ABCDEFGHIJKLMNOBrief.tmp\"",
+       u"/q b/gs/gs8.70/bin/gswin32c.exe -q -dNOPAUSE -sOutputFile=\"/h/My PDFs/a.pdf\" -c save pop -f "
+       u"\"/v/q/n/u/ABCDEFGHIJKLMNOBrief.tmp\"",
        u"/q b/gs/gs8.70/bin/gswin32c.exe",
-       {u"-q", u"-dNOPAUSE", u"-sOutputFile=/h/My PDFs/a.pdf", u"-c", u"save", u"pop", u"-f", u"/v/q/n/u/ABCDEFGHIJKLMNOBrief.tmp"}},
+       {u"-q", u"-dNOPAUSE", u"-sOutputFile=/h/My PDFs/a.pdf", u"-c", u"save", u"pop", u"-f",
+        u"/v/q/n/u/ABCDEFGHIJKLMNOBrief.tmp"}},
   };
   for (const Case& c : cases) {
     std::vector<std::u16string> tried;

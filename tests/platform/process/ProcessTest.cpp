@@ -1,5 +1,3 @@
-#include "platform/process/Process.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -8,6 +6,7 @@
 #include <sstream>
 
 #include "platform/events/EventLog.h"
+#include "platform/process/Process.h"
 #include "platform/text/Utf.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"

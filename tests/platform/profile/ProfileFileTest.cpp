@@ -1,10 +1,9 @@
-#include "platform/profile/ProfileFile.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "platform/profile/ProfileFile.h"
 #include "platform/text/Utf.h"
 #include "tests/support/TempDir.h"
 
@@ -42,7 +41,8 @@ TEST(GetPrivateProfileString, FindsTheFirstMatchingKeyOrGivesTheDefault) {
                                   "namespace=firm\r\n"
                                   "[ spaced ] trailing\r\n"
                                   "k=v\r\n"
-                                  "umlaut=Gr\xC3\xB6\xC3\x9F" "e");
+                                  "umlaut=Gr\xC3\xB6\xC3\x9F"
+                                  "e");
   struct Case {
     std::u16string section;
     std::u16string key;
@@ -77,8 +77,7 @@ TEST(GetPrivateProfileString, CutsValuesAndDefaultsTo2047Characters) {
   test::TempDir dir;
   const fs::path file = dir.Write("long.ini", "[s]\nk=" + std::string(3000, 'v') + "\n");
   EXPECT_EQ(GetPrivateProfileString(u"s", u"k", u"", U(file)), std::u16string(2047, u'v'));
-  EXPECT_EQ(GetPrivateProfileString(u"s", u"missing", std::u16string(2048, u'd'), U(file)),
-            std::u16string(2047, u'd'));
+  EXPECT_EQ(GetPrivateProfileString(u"s", u"missing", std::u16string(2048, u'd'), U(file)), std::u16string(2047, u'd'));
 }
 
 TEST(WritePrivateProfileString, ChangesOrAddsOnlyWhatItMust) {
@@ -92,43 +91,20 @@ TEST(WritePrivateProfileString, ChangesOrAddsOnlyWhatItMust) {
   };
   const Case cases[] = {
       {"new file", std::nullopt, u"settings", u"savepath", u"/a/", "[settings]\nsavepath=/a/\n"},
-      {"first matching key changed",
-       "[Settings]\r\n  SavePath = old\r\nsavepath=second\r\n",
-       u"settings",
-       u"savepath",
-       u"/new/",
-       "[Settings]\r\nSavePath=/new/\r\nsavepath=second\r\n"},
-      {"key added after the section's last line",
-       "[settings]\nx=1\n\n[other]\ny=2\n",
-       u"settings",
-       u"savepath",
-       u"/p/",
+      {"first matching key changed", "[Settings]\r\n  SavePath = old\r\nsavepath=second\r\n", u"settings", u"savepath",
+       u"/new/", "[Settings]\r\nSavePath=/new/\r\nsavepath=second\r\n"},
+      {"key added after the section's last line", "[settings]\nx=1\n\n[other]\ny=2\n", u"settings", u"savepath", u"/p/",
        "[settings]\nx=1\nsavepath=/p/\n\n[other]\ny=2\n"},
-      {"key in a later section of the same name",
-       "[settings]\nx=1\n[o]\n[SETTINGS]\nsavepath=a\n",
-       u"settings",
-       u"savepath",
-       u"b",
-       "[settings]\nx=1\n[o]\n[SETTINGS]\nsavepath=b\n"},
-      {"section added, missing final line break",
-       "[other]\ny=2",
-       u"settings",
-       u"savepath",
-       u"/p/",
+      {"key in a later section of the same name", "[settings]\nx=1\n[o]\n[SETTINGS]\nsavepath=a\n", u"settings",
+       u"savepath", u"b", "[settings]\nx=1\n[o]\n[SETTINGS]\nsavepath=b\n"},
+      {"section added, missing final line break", "[other]\ny=2", u"settings", u"savepath", u"/p/",
        "[other]\ny=2\n[settings]\nsavepath=/p/\n"},
-      {"key added at the end, missing final line break",
-       "[settings]\r\ny=2",
-       u"settings",
-       u"savepath",
-       u"/p/",
+      {"key added at the end, missing final line break", "[settings]\r\ny=2", u"settings", u"savepath", u"/p/",
        "[settings]\r\ny=2\nsavepath=/p/\r\n"},
-      {"byte-order mark and other lines kept",
-       "\xEF\xBB\xBF; c\n  odd line \n[settings]\n# x\n",
-       u"settings",
-       u"savepath",
-       u"/p/",
-       "\xEF\xBB\xBF; c\n  odd line \n[settings]\n# x\nsavepath=/p/\n"},
-      {"texts written as UTF-8", "", u"settings", u"savepath", u"/home/jörg/", "[settings]\nsavepath=/home/j\xC3\xB6rg/\n"},
+      {"byte-order mark and other lines kept", "\xEF\xBB\xBF; c\n  odd line \n[settings]\n# x\n", u"settings",
+       u"savepath", u"/p/", "\xEF\xBB\xBF; c\n  odd line \n[settings]\n# x\nsavepath=/p/\n"},
+      {"texts written as UTF-8", "", u"settings", u"savepath", u"/home/jörg/",
+       "[settings]\nsavepath=/home/j\xC3\xB6rg/\n"},
   };
   for (const Case& c : cases) {
     test::TempDir dir;

@@ -1,5 +1,3 @@
-#include "platform/shell/ShellExecute.h"
-
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -10,6 +8,7 @@
 #include <thread>
 
 #include "platform/events/EventLog.h"
+#include "platform/shell/ShellExecute.h"
 #include "platform/text/Utf.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
@@ -30,8 +29,7 @@ TEST(ShellExecute, LogsAndHandsTheRequestToTheInstalledHandler) {
   std::vector<std::u16string> logged;
   const auto subscription = events::Subscribe([&](const events::Event& e) {
     if (e.name == "shell-open") {
-      logged.push_back(std::get<std::u16string>(*e.Find("verb")) + u" " +
-                       std::get<std::u16string>(*e.Find("target")));
+      logged.push_back(std::get<std::u16string>(*e.Find("verb")) + u" " + std::get<std::u16string>(*e.Find("target")));
     }
   });
   std::vector<std::u16string> handled;
@@ -50,8 +48,9 @@ TEST(ShellExecute, LogsAndHandsTheRequestToTheInstalledHandler) {
 TEST(ShellExecute, DefaultStartsXdgOpenDetachedWithoutLeavingAChild) {
   test::TempDir dir;
   const fs::path out = dir.Path() / "opened.txt";
-  const fs::path opener =
-      dir.Write("bin/xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > \"$QB_PROBE_OUT.part\"\nmv \"$QB_PROBE_OUT.part\" \"$QB_PROBE_OUT\"\n");
+  const fs::path opener = dir.Write(
+      "bin/xdg-open",
+      "#!/bin/sh\nprintf '%s' \"$1\" > \"$QB_PROBE_OUT.part\"\nmv \"$QB_PROBE_OUT.part\" \"$QB_PROBE_OUT\"\n");
   fs::permissions(opener, fs::perms::owner_all);
   test::EnvGuard env;
   env.Set("PATH", (dir.Path() / "bin").string() + ":/usr/bin:/bin");

@@ -1,5 +1,3 @@
-#include "platform/shell/SpecialFolders.h"
-
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -7,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "platform/shell/SpecialFolders.h"
 #include "platform/text/Utf.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"
@@ -42,7 +41,8 @@ TEST(SpecialFolders, FollowTheVariablesAndTheDesktopEntry) {
       {"no user-dirs", {{"XDG_CONFIG_HOME", unset}}, "", CSIDL_DESKTOPDIRECTORY, "~/Desktop"},
       {"home-relative desktop",
        {{"XDG_CONFIG_HOME", unset}},
-       "# written by xdg-user-dirs-update\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n",
+       "# written by "
+       "xdg-user-dirs-update\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n",
        CSIDL_DESKTOPDIRECTORY,
        "~/Schreibtisch"},
       {"absolute desktop with escapes",

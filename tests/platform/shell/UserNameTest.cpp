@@ -1,9 +1,8 @@
-#include "platform/shell/UserName.h"
-
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
 
+#include "platform/shell/UserName.h"
 #include "platform/text/Utf.h"
 
 namespace qb {
