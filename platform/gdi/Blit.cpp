@@ -212,14 +212,7 @@ BOOL AlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int x
     if (constant == 255) {
       return Transfer(dest, x, y, width, height, source, xSource, ySource, sourceWidth, sourceHeight, true,
                       [](Pixel* d, const Pixel* s, int n) {
-                        for (int i = 0; i < n; ++i) {
-                          const Pixel a = s[i] >> 24;
-                          if (a == 255) {
-                            d[i] = s[i];
-                          } else if (s[i] != 0) {
-                            d[i] = qb::BlendPremultiplied(s[i], d[i]);
-                          }
-                        }
+                        for (int i = 0; i < n; ++i) d[i] = qb::BlendPremultiplied(s[i], d[i]);
                       });
     }
     return Transfer(dest, x, y, width, height, source, xSource, ySource, sourceWidth, sourceHeight, true,

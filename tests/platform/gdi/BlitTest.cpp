@@ -126,6 +126,37 @@ TEST(Blit, Div255RoundsExactly) {
   }
 }
 
+// The blends work on two channels at a time; a channel-by-channel reference
+// must agree on every kind of input, including premultiplied colours larger
+// than their alpha.
+TEST(Blit, PairwiseBlendsMatchAChannelByChannelReference) {
+  auto channel = [](std::uint32_t p, int i) { return (p >> (8 * i)) & 0xFF; };
+  auto reference = [&](auto perChannel) {
+    return [=](std::uint32_t s, std::uint32_t d, std::uint32_t a) {
+      std::uint32_t out = 0;
+      for (int i = 0; i < 4; ++i) out |= std::min<std::uint32_t>(255, perChannel(channel(s, i), channel(d, i), a, s >> 24)) << (8 * i);
+      return out;
+    };
+  };
+  const auto over = reference([](std::uint32_t s, std::uint32_t d, std::uint32_t, std::uint32_t sa) {
+    return s + std::uint32_t(std::lround(d * (255 - sa) / 255.0));
+  });
+  const auto mix = reference([](std::uint32_t s, std::uint32_t d, std::uint32_t a, std::uint32_t) {
+    return std::uint32_t(std::lround((s * a + d * (255 - a)) / 255.0));
+  });
+  const auto scale = reference([](std::uint32_t s, std::uint32_t, std::uint32_t a, std::uint32_t) {
+    return std::uint32_t(std::lround(s * a / 255.0));
+  });
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+  for (int i = 0; i < 100000; ++i) {
+    const std::uint32_t s = next(), d = next(), a = next() >> 24;
+    ASSERT_EQ(BlendPremultiplied(s, d), over(s, d, a)) << std::hex << s << " over " << d;
+    ASSERT_EQ(MixConstant(s, d, a), mix(s, d, a)) << std::hex << s << " mix " << d << " at " << a;
+    ASSERT_EQ(ScalePixel(s, a), scale(s, d, a)) << std::hex << s << " scaled by " << a;
+  }
+}
+
 TEST(Blit, AlphaBlendFormulaTable) {
   struct Case {
     std::uint32_t source;
