@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "tools/skingen/Preview.h"
 #include "tools/skingen/SkinFolder.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   try {
     const qb::skingen::PaintedSkin skin = qb::skingen::PaintSkin();
     qb::skingen::WriteSkinFolder(skin, argv[1]);
+    if (argc == 3) qb::skingen::WritePreviews(skin, argv[2]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skingen: %s\n", e.what());
     return 1;
