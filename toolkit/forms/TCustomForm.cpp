@@ -22,6 +22,9 @@ bool IsInside(const TControl* control, const TControl* ancestor) {
 }  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  // A window smaller than its frame has an empty client area, from which the
+  // frame's size cannot be told; forms start large enough.
+  SetBounds(0, 0, 320, 240);
   SetVisible(false);
   if (TApplication* application = Application()) application->AddForm(this);
 }
