@@ -1,10 +1,13 @@
 #include "tools/skingen/Preview.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "tools/skingen/ControlCatalog.h"
 #include "tools/skingen/FrameGeometry.h"
 #include "tools/skingen/PngFile.h"
+#include "tools/skingen/TextCoverage.h"
 #include "tools/skingen/Theme.h"
 
 namespace qb::skingen {
@@ -18,6 +21,7 @@ constexpr int kGaugeHeight = 30;
 constexpr int kGaugePercent = 52;
 constexpr int kMargin = 16;
 constexpr Rgb kDesktop = Hex(0x7D9BC1);
+constexpr int kGlowSize = 2;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -138,6 +142,45 @@ Raster ComposeGauge(const Raster& source, int w, int h, int percent) {
   return out;
 }
 
+// The caption as the layered frame draws it: bold Arial, left-aligned and
+// centred vertically in its rectangle, over a soft white glow.
+void DrawCaption(Raster& target, const RECT& r, const std::u16string& text) {
+  const TextCoverage t(text, u"Arial", 14, true);
+  const int x0 = r.left;
+  const int y0 = r.top + Height(r) / 2 - t.Height() / 2;
+  for (int y = -kGlowSize; y < t.Height() + kGlowSize; ++y) {
+    for (int x = -kGlowSize; x < t.Width() + kGlowSize; ++x) {
+      float glow = 0;
+      for (int dy = -kGlowSize; dy <= kGlowSize; ++dy) {
+        for (int dx = -kGlowSize; dx <= kGlowSize; ++dx) {
+          const float falloff = 1.0f - std::hypot(float(dx), float(dy)) / float(kGlowSize + 1);
+          glow = std::max(glow, t.At(x + dx, y + dy) * std::max(0.0f, falloff));
+        }
+      }
+      const int tx = x0 + x;
+      const int ty = y0 + y;
+      if (tx < r.left || tx >= r.right || ty < 0 || ty >= target.Height()) continue;
+      const Rgb glowed = Mix(target.At(tx, ty), FromColorRef(theme::kCaptionGlow), glow);
+      target.Set(tx, ty, Mix(glowed, FromColorRef(theme::kActiveCaptionText), t.At(x, y)));
+    }
+  }
+}
+
+// A push button's caption: Arial in black, centred.
+void DrawButtonText(Raster& target, POINT at, const std::u16string& text) {
+  const TextCoverage t(text, u"Arial", 14, false);
+  const int x0 = at.x + kPushWidth / 2 - t.Width() / 2;
+  const int y0 = at.y + kPushHeight / 2 - t.Height() / 2;
+  for (int y = 0; y < t.Height(); ++y) {
+    for (int x = 0; x < t.Width(); ++x) {
+      target.Set(x0 + x, y0 + y, Mix(target.At(x0 + x, y0 + y), FromColorRef(theme::kBtnText), t.At(x, y)));
+    }
+  }
+}
+
+constexpr const char16_t* kButtonTexts[] = {u"PDF-Datei öffnen", u"Speicherort der Datei öffnen",
+                                            u"Dieses Fenster schließen"};
+
 void WriteFrame(const PaintedSkin& skin, const std::filesystem::path& folder) {
   using namespace frame;
   const int w = kClientWidth + kLayerWidth - Width(kLayerClient);
@@ -147,8 +190,9 @@ void WriteFrame(const PaintedSkin& skin, const std::filesystem::path& folder) {
   Stretch(out, {client.x, client.y, client.x + kClientWidth, client.y + kClientHeight}, skin.frame.picture,
           {kMainClient.left, kMainClient.top, kMainClient.left + kClientWidth, kMainClient.top + kClientHeight});
   for (int i = 0; i < 3; ++i) {
-    ComposeButton(out, {client.x + 12, client.y + 14 + 36 * i}, skin.controls.Picture(), controls::kResizeButton,
-                  kPushWidth, kPushHeight);
+    const POINT at{client.x + 12, client.y + 14 + 36 * i};
+    ComposeButton(out, at, skin.controls.Picture(), controls::kResizeButton, kPushWidth, kPushHeight);
+    DrawButtonText(out, at, kButtonTexts[i]);
   }
   const Raster layer = ComposeLayer(skin.layer.picture, w, h);
   const Raster alpha = ComposeLayer(skin.layer.alpha, w, h);
@@ -156,6 +200,11 @@ void WriteFrame(const PaintedSkin& skin, const std::filesystem::path& folder) {
   const RECT close = ButtonLookRect(ButtonRow::kClose, ButtonLook::kNormal);
   const int closeLeft = kLayerCaption.right + (w - kLayerWidth) - kButtonWidth;
   Blend(out, kMargin + closeLeft, kMargin + kLayerButtonsTop, skin.buttons.objects, close, skin.buttons.buttonMask, {0, 0});
+  const int glowInset = 3;
+  DrawCaption(out,
+              {kMargin + kLayerCaption.left + glowInset, kMargin + kLayerCaption.top,
+               kMargin + closeLeft - kButtonsOffset - glowInset, kMargin + kLayerCaption.bottom},
+              u"PDF-Datei erzeugt");
   WritePng(folder / "frame.png", out);
 }
 
@@ -176,8 +225,9 @@ void WriteButton(const PaintedSkin& skin, const std::filesystem::path& folder) {
   Raster out(kPushWidth + 2 * kMargin, 3 * (kPushHeight + kMargin) + kMargin, theme::kClient);
   const RECT looks[] = {kResizeButton, kResizeButtonHot, kResizeButtonDown};
   for (int i = 0; i < 3; ++i) {
-    ComposeButton(out, {kMargin, kMargin + i * (kPushHeight + kMargin)}, skin.controls.Picture(), looks[i],
-                  kPushWidth, kPushHeight);
+    const POINT at{kMargin, kMargin + i * (kPushHeight + kMargin)};
+    ComposeButton(out, at, skin.controls.Picture(), looks[i], kPushWidth, kPushHeight);
+    DrawButtonText(out, at, kButtonTexts[0]);
   }
   WritePng(folder / "button.png", out);
 }
