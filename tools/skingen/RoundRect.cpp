@@ -5,12 +5,6 @@
 
 namespace qb::skingen {
 
-RoundRect RoundRect::Inset(float d) const {
-  auto shrink = [d](float r) { return std::max(0.0f, r - d); };
-  return {left + d, top + d, right - d, bottom - d,
-          shrink(topLeft), shrink(topRight), shrink(bottomLeft), shrink(bottomRight)};
-}
-
 float RoundRect::Distance(float x, float y) const {
   const float cx = (left + right) / 2;
   const float cy = (top + bottom) / 2;

@@ -18,7 +18,6 @@ struct RoundRect {
   static RoundRect Uniform(float l, float t, float r, float b, float radius) {
     return {l, t, r, b, radius, radius, radius, radius};
   }
-  RoundRect Inset(float d) const;
   float Distance(float x, float y) const;
 };
 
