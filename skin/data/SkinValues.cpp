@@ -154,9 +154,9 @@ POINT ParsePoint(std::u16string_view text) {
 }
 
 TFontStyles ParseFontStyles(std::u16string_view text) {
-  TFontStyles styles = 0;
+  TFontStyles styles;
   for (const auto& [name, style] : kFontStyles) {
-    if (text.find(name) != std::u16string_view::npos) styles |= style;
+    if (text.find(name) != std::u16string_view::npos) styles.Include(style);
   }
   return styles;
 }
@@ -190,7 +190,7 @@ std::u16string FormatPoint(const POINT& p) { return FormatInteger(p.x) + u"," + 
 std::u16string FormatFontStyles(TFontStyles styles) {
   std::u16string text;
   for (const auto& [name, style] : kFontStyles) {
-    if ((styles & style) == 0) continue;
+    if (!styles.Contains(style)) continue;
     if (!text.empty()) text += u',';
     text += name;
   }

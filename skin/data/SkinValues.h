@@ -8,16 +8,10 @@
 #include <string_view>
 
 #include "platform/WinTypes.h"
+#include "toolkit/graphics/Colors.h"
+#include "toolkit/graphics/TFont.h"
 
 namespace qb {
-
-// A colour value 0x00BBGGRR, or a system colour 0xFF0000nn (nn the system
-// colour index). Stored as the bit pattern of the signed 32-bit integer the
-// definition holds.
-using TColor = std::uint32_t;
-
-enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = unsigned;  // a combination of TFontStyle bits
 
 enum class TStretchType { stFull = 0, stHorz = 1, stVert = 2 };
 

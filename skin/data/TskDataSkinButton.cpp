@@ -1,5 +1,6 @@
 #include "skin/data/TskDataSkinButton.h"
 
+#include "skin/data/SkinSurfaceCopy.h"
 #include "skin/data/TskSkinData.h"
 
 namespace qb {
@@ -30,14 +31,13 @@ void TskDataSkinButton::PrepareImages(const TskSkinData& data) {
   InactiveAlphaImage = BuildImage(data, inactiveskinrect, alphamaskinactivepictureindex);
 }
 
-std::unique_ptr<SkinImage> TskDataSkinButton::BuildImage(const TskSkinData& data, const RECT& rect,
+std::unique_ptr<TskBitmap> TskDataSkinButton::BuildImage(const TskSkinData& data, const RECT& rect,
                                                          std::int32_t maskIndex) const {
   const TBitmap* picture = data.ActivePicture(activepictureindex);
   if (IsRectEmpty(rect) || picture == nullptr) return nullptr;
-  auto image = std::make_unique<SkinImage>(SkinImage::FromRect(picture->Image(), rect));
+  auto image = CopyPictureToSurface(*picture, rect);
   if (const TBitmap* mask = data.ActivePicture(maskIndex)) {
-    image->MaskToAlpha(mask->Image());
-    image->Premultiply();
+    image->MaskToPremultipliedAlpha(*mask);
   } else {
     image->KeyTransparent = true;
     image->SetAlpha(255);

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "skin/data/SkinImage.h"
+#include "skin/data/TskBitmap.h"
 #include "skin/data/TskDataSkinObject.h"
 
 namespace qb {
@@ -24,10 +24,10 @@ class TskDataSkinButton : public TskDataSkinObject {
   std::int32_t alphamaskactivepictureindex = -1;
   std::int32_t alphamaskinactivepictureindex = -1;
 
-  std::unique_ptr<SkinImage> AlphaImage;
-  std::unique_ptr<SkinImage> ActiveAlphaImage;
-  std::unique_ptr<SkinImage> DownAlphaImage;
-  std::unique_ptr<SkinImage> InactiveAlphaImage;
+  std::unique_ptr<TskBitmap> AlphaImage;
+  std::unique_ptr<TskBitmap> ActiveAlphaImage;
+  std::unique_ptr<TskBitmap> DownAlphaImage;
+  std::unique_ptr<TskBitmap> InactiveAlphaImage;
 
  protected:
   void Exchange(SkinIniExchange& x) override;
@@ -36,7 +36,7 @@ class TskDataSkinButton : public TskDataSkinObject {
   // picture `maskIndex` as premultiplied alpha, or opaque and colour-keyed
   // without a usable mask; nothing when the rectangle is empty or the
   // object has no usable picture.
-  std::unique_ptr<SkinImage> BuildImage(const TskSkinData& data, const RECT& rect, std::int32_t maskIndex) const;
+  std::unique_ptr<TskBitmap> BuildImage(const TskSkinData& data, const RECT& rect, std::int32_t maskIndex) const;
 };
 
 }  // namespace qb

@@ -14,7 +14,7 @@ class TskDataSkinButtonControl : public TskDataSkinCustomControl {
 
   std::u16string fontname = u"Tahoma";
   std::int32_t fontheight = 13;
-  TFontStyles fontstyle = 0;
+  TFontStyles fontstyle;
   TColor fontcolor = 0;
   TColor activefontcolor = 0;
   TColor downfontcolor = 0;

@@ -13,7 +13,7 @@ class TskDataSkinCaption : public TskDataSkinObject {
   RECT textrect{};
   std::u16string fontname = u"Tahoma";
   std::int32_t fontheight = 13;
-  TFontStyles fontstyle = 0;
+  TFontStyles fontstyle;
   TColor fontcolor = 0;
   TColor activefontcolor = 0;
   TAlignment alignment = TAlignment::taCenter;

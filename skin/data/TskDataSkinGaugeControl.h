@@ -19,7 +19,7 @@ class TskDataSkinGaugeControl : public TskDataSkinCustomControl {
   bool vertical = false;
   std::u16string fontname = u"Tahoma";
   std::int32_t fontheight = 13;
-  TFontStyles fontstyle = 0;
+  TFontStyles fontstyle;
   TColor fontcolor = 0;
   bool progresstransparent = false;
   TColor progresstransparentcolor = 0;

@@ -26,7 +26,7 @@ class TskDataSkinHintWindow {
   RECT clientrect{};
   std::u16string fontname = u"Tahoma";
   std::int32_t fontheight = 13;
-  TFontStyles fontstyle = 0;
+  TFontStyles fontstyle;
   TColor fontcolor = 0;
   bool leftstretch = false;
   bool rightstretch = false;

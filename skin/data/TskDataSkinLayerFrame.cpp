@@ -1,5 +1,7 @@
 #include "skin/data/TskDataSkinLayerFrame.h"
 
+#include "skin/data/SkinSurfaceCopy.h"
+
 namespace qb {
 namespace {
 
@@ -10,14 +12,13 @@ const TBitmap* PictureAt(const std::vector<std::unique_ptr<TBitmap>>& pictures, 
   return pictures[static_cast<std::size_t>(index)].get();
 }
 
-std::unique_ptr<SkinImage> ImageWithMask(const std::vector<std::unique_ptr<TBitmap>>& pictures,
+std::unique_ptr<TskBitmap> ImageWithMask(const std::vector<std::unique_ptr<TBitmap>>& pictures,
                                          std::int32_t pictureIndex, std::int32_t maskIndex) {
   const TBitmap* picture = PictureAt(pictures, pictureIndex);
   const TBitmap* mask = PictureAt(pictures, maskIndex);
   if (picture == nullptr || mask == nullptr) return nullptr;
-  const Dib& dib = picture->Image();
-  auto image = std::make_unique<SkinImage>(SkinImage::FromRect(dib, RECT{0, 0, dib.width, dib.height}));
-  image->MaskToAlpha(mask->Image());
+  auto image = CopyPictureToSurface(*picture, RECT{0, 0, picture->Width(), picture->Height()});
+  image->MaskToAlpha(*mask);
   image->UpdatePartialAlpha();
   return image;
 }

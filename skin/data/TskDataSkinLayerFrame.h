@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/WinTypes.h"
-#include "skin/data/SkinImage.h"
+#include "skin/data/TskBitmap.h"
 #include "skin/data/SkinIni.h"
 #include "skin/data/SkinIniExchange.h"
 #include "toolkit/graphics/TBitmap.h"
@@ -63,8 +63,8 @@ class TskDataSkinLayerFrame {
   std::int32_t widthoffset = 0;
   std::int32_t heightoffset = 0;
 
-  std::unique_ptr<SkinImage> ActiveImage;
-  std::unique_ptr<SkinImage> InactiveImage;
+  std::unique_ptr<TskBitmap> ActiveImage;
+  std::unique_ptr<TskBitmap> InactiveImage;
 
   // The keys in reading order.
   void Exchange(SkinIniExchange& x);

@@ -22,10 +22,10 @@ class TskDataSkinStdButton : public TskDataSkinButton {
   RECT restoreinactiverect{};
   std::u16string restorehint;
 
-  std::unique_ptr<SkinImage> RestoreAlphaImage;
-  std::unique_ptr<SkinImage> RestoreActiveAlphaImage;
-  std::unique_ptr<SkinImage> RestoreDownAlphaImage;
-  std::unique_ptr<SkinImage> RestoreInactiveAlphaImage;
+  std::unique_ptr<TskBitmap> RestoreAlphaImage;
+  std::unique_ptr<TskBitmap> RestoreActiveAlphaImage;
+  std::unique_ptr<TskBitmap> RestoreDownAlphaImage;
+  std::unique_ptr<TskBitmap> RestoreInactiveAlphaImage;
 
  protected:
   void Exchange(SkinIniExchange& x) override;

@@ -14,25 +14,16 @@ class TskSkinColors {
   void LoadFromIni(const SkinIni& ini) { LoadSection(ini, u"SKINCOLORS", *this); }
   void SaveToIni(SkinIni& ini) const { SaveSection(ini, u"SKINCOLORS", *this); }
 
-  // The system colours, as 0xFF000000 + the system colour index.
-  static constexpr TColor kBtnfaceDefault = 0xFF00000F;  // button face
-  static constexpr TColor kBtntextDefault = 0xFF000012;  // button text
-  static constexpr TColor kWindowDefault = 0xFF000005;  // window
-  static constexpr TColor kWindowtextDefault = 0xFF000008;  // window text
-  static constexpr TColor kHighlightDefault = 0xFF00000D;  // highlight
-  static constexpr TColor kHighlighttextDefault = 0xFF00000E;  // highlight text
-  static constexpr TColor kBtnhighlightDefault = 0xFF000014;  // button highlight
-  static constexpr TColor kBtnshadowDefault = 0xFF000010;  // button shadow
-
+  // The system colours.
   void SetDefaults() {
-    cbtnface = kBtnfaceDefault;
-    cbtntext = kBtntextDefault;
-    cwindow = kWindowDefault;
-    cwindowtext = kWindowtextDefault;
-    chighlight = kHighlightDefault;
-    chighlighttext = kHighlighttextDefault;
-    cbtnhighlight = kBtnhighlightDefault;
-    cbtnshadow = kBtnshadowDefault;
+    cbtnface = clBtnFace;
+    cbtntext = clBtnText;
+    cwindow = clWindow;
+    cwindowtext = clWindowText;
+    chighlight = clHighlight;
+    chighlighttext = clHighlightText;
+    cbtnhighlight = clBtnHighlight;
+    cbtnshadow = clBtnShadow;
   }
 
   TColor cbtnface = 0;
@@ -46,14 +37,14 @@ class TskSkinColors {
 
   // The keys in reading order.
   void Exchange(SkinIniExchange& x) {
-    x.Color(u"cbtnface", cbtnface, kBtnfaceDefault);
-    x.Color(u"cbtntext", cbtntext, kBtntextDefault);
-    x.Color(u"cwindow", cwindow, kWindowDefault);
-    x.Color(u"cwindowtext", cwindowtext, kWindowtextDefault);
-    x.Color(u"chighlight", chighlight, kHighlightDefault);
-    x.Color(u"chighlighttext", chighlighttext, kHighlighttextDefault);
-    x.Color(u"cbtnhighlight", cbtnhighlight, kBtnhighlightDefault);
-    x.Color(u"cbtnshadow", cbtnshadow, kBtnshadowDefault);
+    x.Color(u"cbtnface", cbtnface, clBtnFace);
+    x.Color(u"cbtntext", cbtntext, clBtnText);
+    x.Color(u"cwindow", cwindow, clWindow);
+    x.Color(u"cwindowtext", cwindowtext, clWindowText);
+    x.Color(u"chighlight", chighlight, clHighlight);
+    x.Color(u"chighlighttext", chighlighttext, clHighlightText);
+    x.Color(u"cbtnhighlight", cbtnhighlight, clBtnHighlight);
+    x.Color(u"cbtnshadow", cbtnshadow, clBtnShadow);
   }
 };
 

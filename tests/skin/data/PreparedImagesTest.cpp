@@ -23,9 +23,10 @@ std::vector<Dib> Pictures() {
   return {picture, mask};
 }
 
-std::vector<std::uint32_t> Pixels(const SkinImage& image) {
-  const Surface& s = image.pixels;
-  return std::vector<std::uint32_t>(s.Data(), s.Data() + s.Width() * s.Height());
+std::vector<std::uint32_t> Pixels(const TskBitmap& image) {
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < image.Height(); ++y) pixels.insert(pixels.end(), image.ScanLine(y), image.ScanLine(y) + image.Width());
+  return pixels;
 }
 
 class PreparedImages : public ::testing::Test {
@@ -111,13 +112,13 @@ TEST_F(PreparedImages, LayerFrameImageTakesTheMaskGreyUnpremultiplied) {
 
 TEST_F(PreparedImages, ClearingDropsTheLayerFrameAndResetsTheColours) {
   Load(std::string(kFullBorder) + "[SKINCOLORS]\r\ncbtnface=1\r\n[POPUPWINDOW]\r\nwindowpictureindex=3\r\n", kButton);
-  EXPECT_EQ(data.SkinColors().cbtnface, 1u);
+  EXPECT_EQ(data.SkinColors().cbtnface, 1);
   EXPECT_EQ(data.PopupWindow().windowpictureindex, 3);
   Load("", "");
   EXPECT_EQ(data.LayerFrame().pictureindex, -1);
   EXPECT_EQ(data.LayerFrame().ActiveImage, nullptr);
   EXPECT_EQ(data.PopupWindow().windowpictureindex, -1);
-  EXPECT_EQ(data.SkinColors().cbtnface, 0xFF00000Fu);
+  EXPECT_EQ(data.SkinColors().cbtnface, clBtnFace);
 }
 
 }  // namespace

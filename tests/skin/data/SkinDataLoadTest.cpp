@@ -90,8 +90,8 @@ TEST_F(SkinDataLoad, LoadsPicturesAndDefinitionAndAnnouncesTheChange) {
   ASSERT_EQ(data.ActivePictures().size(), 1u);
   EXPECT_EQ(data.ActivePictureNames(), std::vector<std::u16string>{u"a.bmp"});
   EXPECT_EQ(data.SkinName(), u"Test skin");
-  EXPECT_EQ(data.SkinColors().cbtnface, 15263459u);
-  EXPECT_EQ(data.SkinColors().cbtntext, 0xFF000012u);
+  EXPECT_EQ(data.SkinColors().cbtnface, 15263459);
+  EXPECT_EQ(data.SkinColors().cbtntext, clBtnText);
   EXPECT_EQ(data.FindControlIndex(u"gauge"), 0);
 
   ASSERT_EQ(notifier.sent.size(), 3u);

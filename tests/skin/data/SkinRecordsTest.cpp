@@ -112,11 +112,11 @@ TEST(SkinRecords, KeysReadWithTheirDefaults) {
   const auto* caption = dynamic_cast<const TskDataSkinCaption*>(data.SkinObjects()[0].get());
   EXPECT_EQ(caption->fontname, u"Tahoma");
   EXPECT_EQ(caption->fontheight, 13);
-  EXPECT_EQ(caption->fontstyle, TFontStyles(fsBold));
+  EXPECT_EQ(caption->fontstyle, TFontStyles{fsBold});
   EXPECT_EQ(caption->alignment, TAlignment::taLeftJustify);
   EXPECT_EQ(caption->animateinterval, 25);
   EXPECT_EQ(caption->glowsize, 3);
-  EXPECT_EQ(caption->reflactioncolor, 255u);
+  EXPECT_EQ(caption->reflactioncolor, 255);
   EXPECT_EQ(caption->quickbuttonalphamaskpictureindex, -1);
   EXPECT_EQ(caption->glowlayeralphablendvalue, 255);
 
@@ -179,10 +179,10 @@ TEST(SkinRecords, SavedRecordsReadBackTheSame) {
   EXPECT_EQ(copy.skinrect, original.skinrect);
   EXPECT_EQ(copy.lefttoppoint, (POINT{7, 7}));
   EXPECT_EQ(copy.stretchtype, TStretchType::stVert);
-  EXPECT_EQ(copy.fontstyle, TFontStyles(fsItalic | fsUnderline));
+  EXPECT_EQ(copy.fontstyle, (TFontStyles{fsItalic, fsUnderline}));
   EXPECT_EQ(copy.morphkind, TMorphKind::mkPush);
-  EXPECT_EQ(copy.disabledfontcolor, 14144205u);
-  EXPECT_EQ(copy.menumarkertransparentcolor, 0xFFFFFFFFu);
+  EXPECT_EQ(copy.disabledfontcolor, 14144205);
+  EXPECT_EQ(copy.menumarkertransparentcolor, -1);
   EXPECT_EQ(copy.animateinterval, 25);
   EXPECT_EQ(saved.ReadString(u"resizebutton", u"stretchtype", u""), u"stvert");
 }

@@ -61,15 +61,15 @@ TEST(SkinValues, MissingKeysReadAsDefaultsButEmptyValuesDoNot) {
   EXPECT_EQ(ini.ReadPoint(u"T", u"missing"), (POINT{0, 0}));
   EXPECT_THROW(ini.ReadRect(u"S", u"empty"), EConvertError);
   EXPECT_EQ(ini.ReadInteger(u"S", u"empty", 13), 13);
-  EXPECT_EQ(ini.ReadColor(u"S", u"missing", 0xFF00000F), 0xFF00000Fu);
+  EXPECT_EQ(ini.ReadColor(u"S", u"missing", clBtnFace), clBtnFace);
 }
 
 TEST(SkinValues, FontStylesAreCaseSensitiveSubstrings) {
-  EXPECT_EQ(ParseFontStyles(u"fsbold,fsitalic"), TFontStyles(fsBold | fsItalic));
-  EXPECT_EQ(ParseFontStyles(u"[fsunderline fsstrikeout]"), TFontStyles(fsUnderline | fsStrikeOut));
-  EXPECT_EQ(ParseFontStyles(u"bold"), TFontStyles(0));
-  EXPECT_EQ(ParseFontStyles(u"FSBOLD"), TFontStyles(0));
-  EXPECT_EQ(FormatFontStyles(fsBold | fsStrikeOut), u"fsbold,fsstrikeout");
+  EXPECT_EQ(ParseFontStyles(u"fsbold,fsitalic"), (TFontStyles{fsBold, fsItalic}));
+  EXPECT_EQ(ParseFontStyles(u"[fsunderline fsstrikeout]"), (TFontStyles{fsUnderline, fsStrikeOut}));
+  EXPECT_EQ(ParseFontStyles(u"bold"), TFontStyles{});
+  EXPECT_EQ(ParseFontStyles(u"FSBOLD"), TFontStyles{});
+  EXPECT_EQ(FormatFontStyles({fsBold, fsStrikeOut}), u"fsbold,fsstrikeout");
 }
 
 TEST(SkinValues, NamedValuesMapUnknownTextsToTheirFallback) {
