@@ -61,13 +61,23 @@ RECT Intersect(const RECT& a, const RECT& b) {
 
 bool Empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
+// Sizes beyond this are refused, so that no coordinate arithmetic overflows.
+constexpr int kMaxExtent = 1 << 28;
+
+bool Sane(std::initializer_list<int> extents) {
+  for (int e : extents) {
+    if (e > kMaxExtent || e < -kMaxExtent) return false;
+  }
+  return true;
+}
+
 // Runs `row(dst, src, count)` over every clipped destination run of a
 // transfer from `source` to `dest`; `src` points at the source pixels for
 // `dst`, gathered into a scratch row when stretching.
 template <typename RowOp>
 BOOL Transfer(HDC dest, int x, int y, int width, int height, HDC source, int xs, int ys, int ws, int hs,
               bool sourceMustFit, RowOp row) {
-  if (!dest || !source) return FALSE;
+  if (!dest || !source || !Sane({x, y, width, height, xs, ys, ws, hs})) return FALSE;
   qb::DrawTarget dt;
   qb::DrawTarget st;
   if (!source->Target(st)) return sourceMustFit ? FALSE : TRUE;
@@ -170,7 +180,7 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSour
 }
 
 BOOL PatBlt(HDC dest, int x, int y, int width, int height, DWORD rop) {
-  if (!dest || NeedsSource(rop)) return FALSE;
+  if (!dest || NeedsSource(rop) || !Sane({x, y, width, height})) return FALSE;
   const RopFunction op = RopFor(rop);
   const Pixel pattern = PatternOf(dest);
   qb::DrawTarget dt;
