@@ -70,33 +70,52 @@ void CombineSpans(const RECT* a, std::size_t na, const RECT* b, std::size_t nb, 
   }
 }
 
-// Merges the band that starts at `bandStart` into the band before it when
-// they touch and have the same spans, which keeps the form canonical (equal
-// pixel sets have equal rectangle lists).
-void CoalesceLastBand(std::vector<RECT>& out, std::size_t previousStart, std::size_t bandStart) {
-  const std::size_t count = out.size() - bandStart;
-  if (count == 0 || bandStart - previousStart != count) return;
-  if (out[previousStart].bottom != out[bandStart].top) return;
-  for (std::size_t k = 0; k < count; ++k) {
-    if (out[previousStart + k].left != out[bandStart + k].left ||
-        out[previousStart + k].right != out[bandStart + k].right) {
-      return;
-    }
+// Collects bands one after another. A band that touches the band before it
+// and has the same spans is merged into it, which keeps the form canonical
+// (equal pixel sets have equal rectangle lists).
+class BandWriter {
+ public:
+  explicit BandWriter(std::vector<RECT>& out) : out_(out) {}
+
+  // Where the next band starts; its rectangles are then appended to the list.
+  std::size_t Begin() const { return out_.size(); }
+
+  void End(std::size_t bandStart) {
+    const std::size_t count = out_.size() - bandStart;
+    if (count == 0) return;
+    if (havePrevious_ && MergeWithPrevious(bandStart, count)) return;
+    previousStart_ = bandStart;
+    havePrevious_ = true;
   }
-  const LONG bottom = out[bandStart].bottom;
-  for (std::size_t k = 0; k < count; ++k) out[previousStart + k].bottom = bottom;
-  out.resize(bandStart);
-}
+
+ private:
+  bool MergeWithPrevious(std::size_t bandStart, std::size_t count) {
+    if (bandStart - previousStart_ != count || out_[previousStart_].bottom != out_[bandStart].top) return false;
+    for (std::size_t k = 0; k < count; ++k) {
+      if (out_[previousStart_ + k].left != out_[bandStart + k].left ||
+          out_[previousStart_ + k].right != out_[bandStart + k].right) {
+        return false;
+      }
+    }
+    const LONG bottom = out_[bandStart].bottom;
+    for (std::size_t k = 0; k < count; ++k) out_[previousStart_ + k].bottom = bottom;
+    out_.resize(bandStart);
+    return true;
+  }
+
+  std::vector<RECT>& out_;
+  std::size_t previousStart_ = 0;
+  bool havePrevious_ = false;
+};
 
 std::vector<RECT> Combine(const std::vector<RECT>& a, const std::vector<RECT>& b, Op op) {
   const std::vector<Band> bandsA = BandsOf(a);
   const std::vector<Band> bandsB = BandsOf(b);
   std::vector<RECT> out;
   out.reserve(a.size() + b.size());
+  BandWriter writer(out);
   std::size_t ia = 0;
   std::size_t ib = 0;
-  std::size_t previousStart = 0;
-  bool havePrevious = false;
   LONG y = std::min(bandsA.empty() ? kNoEdge : bandsA[0].top, bandsB.empty() ? kNoEdge : bandsB[0].top);
   while (ia < bandsA.size() || ib < bandsB.size()) {
     const bool inA = ia < bandsA.size() && bandsA[ia].top <= y;
@@ -105,20 +124,11 @@ std::vector<RECT> Combine(const std::vector<RECT>& a, const std::vector<RECT>& b
     const LONG nextB = ib < bandsB.size() ? (inB ? bandsB[ib].bottom : bandsB[ib].top) : kNoEdge;
     const LONG next = std::min(nextA, nextB);
     if (inA || inB) {
-      const std::size_t bandStart = out.size();
+      const std::size_t bandStart = writer.Begin();
       CombineSpans(inA ? &a[bandsA[ia].begin] : nullptr, inA ? bandsA[ia].end - bandsA[ia].begin : 0,
                    inB ? &b[bandsB[ib].begin] : nullptr, inB ? bandsB[ib].end - bandsB[ib].begin : 0,
                    op, y, next, out);
-      if (out.size() > bandStart) {
-        if (havePrevious) {
-          const std::size_t before = out.size();
-          CoalesceLastBand(out, previousStart, bandStart);
-          if (out.size() == before) previousStart = bandStart;
-        } else {
-          previousStart = bandStart;
-          havePrevious = true;
-        }
-      }
+      writer.End(bandStart);
     }
     y = next;
     if (ia < bandsA.size() && bandsA[ia].bottom <= y) ++ia;
@@ -143,13 +153,12 @@ Region UniteRange(std::span<const RECT> rects) {
 // Such input is taken over in one pass, merging touching runs and equal
 // neighbouring rows; anything else returns false.
 bool TakeBanded(const std::vector<RECT>& rects, std::vector<RECT>& out) {
-  std::size_t previousStart = 0;
-  bool havePrevious = false;
+  BandWriter writer(out);
   std::size_t i = 0;
   while (i < rects.size()) {
     const RECT& first = rects[i];
     if (!out.empty() && first.top < out.back().bottom) return false;
-    const std::size_t bandStart = out.size();
+    const std::size_t bandStart = writer.Begin();
     out.push_back(first);
     std::size_t j = i + 1;
     for (; j < rects.size() && rects[j].top == first.top; ++j) {
@@ -161,14 +170,7 @@ bool TakeBanded(const std::vector<RECT>& rects, std::vector<RECT>& out) {
         out.push_back(r);
       }
     }
-    if (havePrevious) {
-      const std::size_t before = out.size();
-      CoalesceLastBand(out, previousStart, bandStart);
-      if (out.size() == before) previousStart = bandStart;
-    } else {
-      previousStart = bandStart;
-      havePrevious = true;
-    }
+    writer.End(bandStart);
     i = j;
   }
   return true;

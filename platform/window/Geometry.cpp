@@ -56,25 +56,22 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int heig
   if ((flags & SWP_SHOWWINDOW) && (hwnd->style & WS_VISIBLE)) flags &= ~SWP_SHOWWINDOW;
   if ((flags & SWP_HIDEWINDOW) && !(hwnd->style & WS_VISIBLE)) flags &= ~SWP_HIDEWINDOW;
   WINDOWPOS pos{hwnd, insertAfter, x, y, width, height, flags};
-  if (flags & SWP_NOMOVE) {
-    pos.x = hwnd->rect.left;
-    pos.y = hwnd->rect.top;
-  }
-  if (flags & SWP_NOSIZE) {
-    pos.cx = hwnd->Width();
-    pos.cy = hwnd->Height();
-  }
+  // What SWP_NOMOVE and SWP_NOSIZE keep, before and after the procedure had its say.
+  auto keepUnchanged = [&] {
+    if (pos.flags & SWP_NOMOVE) {
+      pos.x = hwnd->rect.left;
+      pos.y = hwnd->rect.top;
+    }
+    if (pos.flags & SWP_NOSIZE) {
+      pos.cx = hwnd->Width();
+      pos.cy = hwnd->Height();
+    }
+  };
+  keepUnchanged();
   SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, LPARAM(&pos));
   if (!qb::IsLive(hwnd)) return FALSE;
   flags = pos.flags;
-  if (flags & SWP_NOMOVE) {
-    pos.x = hwnd->rect.left;
-    pos.y = hwnd->rect.top;
-  }
-  if (flags & SWP_NOSIZE) {
-    pos.cx = hwnd->Width();
-    pos.cy = hwnd->Height();
-  }
+  keepUnchanged();
   const RECT oldRect = hwnd->rect;
   const RECT oldClient = hwnd->client;
   const RECT newRect{pos.x, pos.y, pos.x + std::max(pos.cx, 0), pos.y + std::max(pos.cy, 0)};

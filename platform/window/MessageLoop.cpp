@@ -139,8 +139,8 @@ UiThread& UiThread::Get() {
 void InitUserInterfaceThread() {
   UiThread& ui = UiThread::Get();
   if (ui.started) return;
-  ui.started = true;
   ui.owner = std::this_thread::get_id();
+  ui.started = true;
   ui.backend = CreateBackend();
   ui.input.cursorHandle = LoadCursor(nullptr, IDC_ARROW);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -84,9 +85,12 @@ class UiThread {
   // wakes for news even while older messages stay filtered out.
   std::uint64_t arrivals = 0;
 
-  // User-interface thread only.
+  // Written once, before `started` is set; other threads read them to tell
+  // whether a send has to cross over.
   std::thread::id owner;
-  bool started = false;
+  std::atomic<bool> started = false;
+
+  // User-interface thread only.
   std::deque<MSG> cooked;  // input turned into messages, not yet retrieved
   std::vector<Timer> timers;
   UINT_PTR nextThreadTimerId = 1;
