@@ -29,24 +29,6 @@ void AppendUnicodeEscape(std::string& out, char16_t unit) {
   out += escape;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 void AppendValue(std::string& out, const Value& value) {
   if (const auto* text = std::get_if<std::u16string>(&value)) {
     AppendJsonString(out, *text);
@@ -61,21 +43,26 @@ void AppendValue(std::string& out, const Value& value) {
 
 void AppendJsonString(std::string& out, std::u16string_view text) {
   out += '"';
+  // Characters that need no escape are gathered and converted in one go.
+  std::size_t plain = 0;
+  const auto flush = [&](std::size_t end) { out += ToUtf8(text.substr(plain, end - plain)); };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
-    if (const char* escape = ShortEscape(c)) {
-      out += escape;
-    } else if (c < 0x20) {
-      AppendUnicodeEscape(out, c);
-    } else if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      AppendUtf8(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
+    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
       ++i;
-    } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-      AppendUnicodeEscape(out, c);
-    } else {
-      AppendUtf8(out, c);
+      continue;
     }
+    const char* escape = ShortEscape(c);
+    if (!escape && c >= 0x20 && !IsHighSurrogate(c) && !IsLowSurrogate(c)) continue;
+    flush(i);
+    if (escape) {
+      out += escape;
+    } else {
+      AppendUnicodeEscape(out, c);
+    }
+    plain = i + 1;
   }
+  flush(text.size());
   out += '"';
 }
 

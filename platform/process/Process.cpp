@@ -43,29 +43,23 @@ std::optional<DWORD> Reap(pid_t pid, bool block) {
   return code;
 }
 
-class SpawnActions {
+// Owns one of posix_spawn's set-up objects.
+template <typename T, int (*Init)(T*), int (*Destroy)(T*)>
+class SpawnSetting {
  public:
-  SpawnActions() { posix_spawn_file_actions_init(&actions_); }
-  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
-  SpawnActions(const SpawnActions&) = delete;
-  SpawnActions& operator=(const SpawnActions&) = delete;
-  posix_spawn_file_actions_t* get() { return &actions_; }
+  SpawnSetting() { Init(&value_); }
+  ~SpawnSetting() { Destroy(&value_); }
+  SpawnSetting(const SpawnSetting&) = delete;
+  SpawnSetting& operator=(const SpawnSetting&) = delete;
+  T* get() { return &value_; }
 
  private:
-  posix_spawn_file_actions_t actions_;
+  T value_;
 };
 
-class SpawnAttributes {
- public:
-  SpawnAttributes() { posix_spawnattr_init(&attributes_); }
-  ~SpawnAttributes() { posix_spawnattr_destroy(&attributes_); }
-  SpawnAttributes(const SpawnAttributes&) = delete;
-  SpawnAttributes& operator=(const SpawnAttributes&) = delete;
-  posix_spawnattr_t* get() { return &attributes_; }
-
- private:
-  posix_spawnattr_t attributes_;
-};
+using SpawnActions =
+    SpawnSetting<posix_spawn_file_actions_t, posix_spawn_file_actions_init, posix_spawn_file_actions_destroy>;
+using SpawnAttributes = SpawnSetting<posix_spawnattr_t, posix_spawnattr_init, posix_spawnattr_destroy>;
 
 std::optional<qb::Process> Spawn(const qb::CommandLine& command) {
   std::vector<std::string> arguments{qb::ToUtf8(command.program)};

@@ -3,26 +3,15 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/files/AtomicFile.h"
 #include "platform/text/Utf.h"
+#include "tests/support/FileText.h"
 #include "tests/support/TempDir.h"
 
 namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::u16string U(const fs::path& path) { return ToUtf16(path.string()); }
-
-std::string Content(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::size_t EntryCount(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
@@ -54,9 +43,9 @@ TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
   const fs::path file = dir.Write("quillbrook.ini", "[settings]\nsavepath=/old/\n");
   {
     const FileSizeLimit limit(64);
-    EXPECT_FALSE(ReplaceFileContents(U(file), "[settings]\nsavepath=/" + std::string(4096, 'x') + "/\n"));
+    EXPECT_FALSE(ReplaceFileContents(test::U16(file), "[settings]\nsavepath=/" + std::string(4096, 'x') + "/\n"));
   }
-  EXPECT_EQ(Content(file), "[settings]\nsavepath=/old/\n");
+  EXPECT_EQ(test::Content(file), "[settings]\nsavepath=/old/\n");
   EXPECT_EQ(EntryCount(dir.Path()), 1u);
 }
 
@@ -66,9 +55,9 @@ TEST(ReplaceFileContents, KeepsPermissionsAndWritesThroughLinks) {
   chmod(file.c_str(), 0640);
   fs::create_symlink(file, dir.Path() / "link.ini");
 
-  EXPECT_TRUE(ReplaceFileContents(U(dir.Path() / "link.ini"), "new"));
+  EXPECT_TRUE(ReplaceFileContents(test::U16(dir.Path() / "link.ini"), "new"));
   EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.ini"));
-  EXPECT_EQ(Content(file), "new");
+  EXPECT_EQ(test::Content(file), "new");
   struct stat after {};
   ASSERT_EQ(stat(file.c_str(), &after), 0);
   EXPECT_EQ(after.st_mode & 07777, 0640u);
@@ -78,7 +67,7 @@ TEST(ReplaceFileContents, KeepsPermissionsAndWritesThroughLinks) {
 TEST(ReplaceFileContents, NewFileGetsTheUsualPermissions) {
   test::TempDir dir;
   const mode_t mask = umask(022);
-  EXPECT_TRUE(ReplaceFileContents(U(dir.Path() / "new.ini"), "x"));
+  EXPECT_TRUE(ReplaceFileContents(test::U16(dir.Path() / "new.ini"), "x"));
   umask(mask);
   struct stat after {};
   ASSERT_EQ(stat((dir.Path() / "new.ini").c_str(), &after), 0);

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/files/FileAttributes.h"
 #include "platform/files/FileOperations.h"
 #include "platform/files/ProgramFolder.h"
 #include "platform/text/Utf.h"
+#include "tests/support/FileText.h"
 #include "tests/support/TempDir.h"
 
 namespace qb {
@@ -14,34 +12,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::u16string U(const fs::path& path) { return ToUtf16(path.string()); }
-
-std::string Content(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST(MoveFile, MovesButNeverReplacesAnExistingTarget) {
   test::TempDir dir;
   const fs::path job = dir.Write("job.ps", "job");
   const fs::path taken = dir.Write("taken.tmp", "other");
 
-  EXPECT_FALSE(MoveFile(U(job), U(taken)));
-  EXPECT_EQ(Content(job), "job");
-  EXPECT_EQ(Content(taken), "other");
+  EXPECT_FALSE(MoveFile(test::U16(job), test::U16(taken)));
+  EXPECT_EQ(test::Content(job), "job");
+  EXPECT_EQ(test::Content(taken), "other");
 
-  EXPECT_FALSE(MoveFile(U(dir.Path() / "missing.ps"), U(dir.Path() / "x.tmp")));
+  EXPECT_FALSE(MoveFile(test::U16(dir.Path() / "missing.ps"), test::U16(dir.Path() / "x.tmp")));
   EXPECT_FALSE(fs::exists(dir.Path() / "x.tmp"));
 
-  EXPECT_TRUE(MoveFile(U(job), U(dir.Path() / "job.tmp")));
+  EXPECT_TRUE(MoveFile(test::U16(job), test::U16(dir.Path() / "job.tmp")));
   EXPECT_FALSE(fs::exists(job));
-  EXPECT_EQ(Content(dir.Path() / "job.tmp"), "job");
+  EXPECT_EQ(test::Content(dir.Path() / "job.tmp"), "job");
 
   fs::create_directory(dir.Path() / "folder");
-  EXPECT_TRUE(MoveFile(U(dir.Path() / "folder"), U(dir.Path() / "renamed")));
-  EXPECT_TRUE(FolderExists(U(dir.Path() / "renamed")));
+  EXPECT_TRUE(MoveFile(test::U16(dir.Path() / "folder"), test::U16(dir.Path() / "renamed")));
+  EXPECT_TRUE(FolderExists(test::U16(dir.Path() / "renamed")));
 }
 
 TEST(DeleteFile, RemovesFilesOnly) {
@@ -49,10 +38,10 @@ TEST(DeleteFile, RemovesFilesOnly) {
   const fs::path file = dir.Write("a.tmp", "x");
   fs::create_directory(dir.Path() / "folder");
 
-  EXPECT_TRUE(DeleteFile(U(file)));
+  EXPECT_TRUE(DeleteFile(test::U16(file)));
   EXPECT_FALSE(fs::exists(file));
-  EXPECT_FALSE(DeleteFile(U(file)));
-  EXPECT_FALSE(DeleteFile(U(dir.Path() / "folder")));
+  EXPECT_FALSE(DeleteFile(test::U16(file)));
+  EXPECT_FALSE(DeleteFile(test::U16(dir.Path() / "folder")));
   EXPECT_TRUE(fs::is_directory(dir.Path() / "folder"));
 }
 
@@ -69,7 +58,7 @@ TEST(CreateFolderWithParents, CreatesEveryMissingLevel) {
   };
   for (const Case& c : cases) {
     const fs::path folder = dir.Path() / c.relative;
-    EXPECT_EQ(CreateFolderWithParents(U(folder)), c.created) << c.relative;
+    EXPECT_EQ(CreateFolderWithParents(test::U16(folder)), c.created) << c.relative;
     EXPECT_EQ(fs::is_directory(folder), c.created) << c.relative;
   }
 }
@@ -95,11 +84,11 @@ TEST(FileAttributes, FollowTheEntryKind) {
       {"missing", INVALID_FILE_ATTRIBUTES},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetFileAttributes(U(dir.Path() / c.name)), c.attributes) << c.name;
+    EXPECT_EQ(GetFileAttributes(test::U16(dir.Path() / c.name)), c.attributes) << c.name;
   }
-  EXPECT_TRUE(FolderExists(U(dir.Path() / "link")));
-  EXPECT_FALSE(FolderExists(U(dir.Path() / "file.ps")));
-  EXPECT_FALSE(FolderExists(U(dir.Path() / "missing")));
+  EXPECT_TRUE(FolderExists(test::U16(dir.Path() / "link")));
+  EXPECT_FALSE(FolderExists(test::U16(dir.Path() / "file.ps")));
+  EXPECT_FALSE(FolderExists(test::U16(dir.Path() / "missing")));
 }
 
 TEST(ProgramFolder, IsTheResolvedFolderOfThisExecutableWithTrailingSlash) {
@@ -107,7 +96,7 @@ TEST(ProgramFolder, IsTheResolvedFolderOfThisExecutableWithTrailingSlash) {
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), u'/');
   const fs::path self = fs::canonical("/proc/self/exe");
-  EXPECT_EQ(folder + ToUtf16(self.filename().string()), U(self));
+  EXPECT_EQ(folder + ToUtf16(self.filename().string()), test::U16(self));
 }
 
 }  // namespace

@@ -2,26 +2,17 @@
 #include <signal.h>
 #include <sys/stat.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/events/EventLog.h"
 #include "platform/process/Process.h"
 #include "platform/text/Utf.h"
 #include "tests/support/EnvGuard.h"
+#include "tests/support/FileText.h"
 #include "tests/support/TempDir.h"
 
 namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Content(const fs::path& file) {
-  std::ifstream in(file);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Reports its arguments, working folder, session and standard input into
 // the file that $QB_PROBE_OUT names.
@@ -60,8 +51,8 @@ TEST(CreateProcess, StartsAnUnquotedProgramInAFolderWithBlanks) {
   EXPECT_TRUE(GetExitCodeProcess(*process, &code));
   EXPECT_EQ(code, 3u);
 
-  EXPECT_EQ(Content(out), "[plain]\n[two words]\n[-sOutputFile=a\"b]\n[-f]\ncwd=" +
-                              fs::canonical(fs::current_path()).string() + "\nsession-is-own=yes\nstdin=\n");
+  EXPECT_EQ(test::Content(out), "[plain]\n[two words]\n[-sOutputFile=a\"b]\n[-f]\ncwd=" +
+                                    fs::canonical(fs::current_path()).string() + "\nsession-is-own=yes\nstdin=\n");
   EXPECT_EQ(events, (std::vector<std::string>{"start " + ToUtf8(line) + " ok", "exit 3"}));
 }
 

@@ -1,25 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/profile/ProfileFile.h"
 #include "platform/text/Utf.h"
+#include "tests/support/FileText.h"
 #include "tests/support/TempDir.h"
 
 namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::u16string U(const fs::path& path) { return ToUtf16(path.string()); }
-
-std::string Content(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 TEST(GetPrivateProfileString, FindsTheFirstMatchingKeyOrGivesTheDefault) {
   test::TempDir dir;
@@ -66,18 +55,19 @@ TEST(GetPrivateProfileString, FindsTheFirstMatchingKeyOrGivesTheDefault) {
       {u"settings", u"; comment", u"(default)"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetPrivateProfileString(c.section, c.key, u"(default)", U(file)), c.expected)
+    EXPECT_EQ(GetPrivateProfileString(c.section, c.key, u"(default)", test::U16(file)), c.expected)
         << ToUtf8(c.section) << "/" << ToUtf8(c.key);
   }
-  EXPECT_EQ(GetPrivateProfileString(u"settings", u"savepath", u"(default)", U(dir.Path() / "missing.ini")),
+  EXPECT_EQ(GetPrivateProfileString(u"settings", u"savepath", u"(default)", test::U16(dir.Path() / "missing.ini")),
             u"(default)");
 }
 
 TEST(GetPrivateProfileString, CutsValuesAndDefaultsTo2047Characters) {
   test::TempDir dir;
   const fs::path file = dir.Write("long.ini", "[s]\nk=" + std::string(3000, 'v') + "\n");
-  EXPECT_EQ(GetPrivateProfileString(u"s", u"k", u"", U(file)), std::u16string(2047, u'v'));
-  EXPECT_EQ(GetPrivateProfileString(u"s", u"missing", std::u16string(2048, u'd'), U(file)), std::u16string(2047, u'd'));
+  EXPECT_EQ(GetPrivateProfileString(u"s", u"k", u"", test::U16(file)), std::u16string(2047, u'v'));
+  EXPECT_EQ(GetPrivateProfileString(u"s", u"missing", std::u16string(2048, u'd'), test::U16(file)),
+            std::u16string(2047, u'd'));
 }
 
 TEST(WritePrivateProfileString, ChangesOrAddsOnlyWhatItMust) {
@@ -110,9 +100,9 @@ TEST(WritePrivateProfileString, ChangesOrAddsOnlyWhatItMust) {
     test::TempDir dir;
     const fs::path file = dir.Path() / "quillbrook.ini";
     if (c.before) dir.Write("quillbrook.ini", *c.before);
-    EXPECT_TRUE(WritePrivateProfileString(c.section, c.key, c.value, U(file))) << c.why;
-    EXPECT_EQ(Content(file), c.after) << c.why;
-    EXPECT_EQ(GetPrivateProfileString(c.section, c.key, u"(default)", U(file)), c.value) << c.why;
+    EXPECT_TRUE(WritePrivateProfileString(c.section, c.key, c.value, test::U16(file))) << c.why;
+    EXPECT_EQ(test::Content(file), c.after) << c.why;
+    EXPECT_EQ(GetPrivateProfileString(c.section, c.key, u"(default)", test::U16(file)), c.value) << c.why;
   }
 }
 
@@ -139,9 +129,10 @@ TEST(WritePrivateProfileString, RefusesWhatWouldNotReadBackAndUnwritablePlaces) 
       {u"settings", u"savepath", u"/x/", "/proc/quillbrook.ini"},
   };
   for (const Case& c : cases) {
-    EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, U(c.file))) << ToUtf8(c.value) << " " << c.file;
+    EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, test::U16(c.file)))
+        << ToUtf8(c.value) << " " << c.file;
   }
-  EXPECT_EQ(Content(file), before);
+  EXPECT_EQ(test::Content(file), before);
   EXPECT_FALSE(fs::exists(dir.Path() / "missing folder"));
 }
 

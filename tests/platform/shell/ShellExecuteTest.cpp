@@ -3,27 +3,19 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "platform/events/EventLog.h"
 #include "platform/shell/ShellExecute.h"
 #include "platform/text/Utf.h"
 #include "tests/support/EnvGuard.h"
+#include "tests/support/FileText.h"
 #include "tests/support/TempDir.h"
 
 namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Content(const fs::path& file) {
-  std::ifstream in(file);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 TEST(ShellExecute, LogsAndHandsTheRequestToTheInstalledHandler) {
   std::vector<std::u16string> logged;
@@ -63,7 +55,7 @@ TEST(ShellExecute, DefaultStartsXdgOpenDetachedWithoutLeavingAChild) {
   while (!fs::exists(out) && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-  EXPECT_EQ(Content(out), target);
+  EXPECT_EQ(test::Content(out), target);
   errno = 0;
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
