@@ -106,8 +106,8 @@ class TControl : public TComponent {
   void Repaint();
 
   // Client coordinates of the control to screen coordinates and back.
-  POINT ClientToScreen(POINT point);
-  POINT ScreenToClient(POINT point);
+  virtual POINT ClientToScreen(POINT point);
+  virtual POINT ScreenToClient(POINT point);
 
   // Raises OnClick.
   virtual void Click();

@@ -282,6 +282,16 @@ RECT TWinControl::ClientRect() {
   return r;
 }
 
+POINT TWinControl::ClientToScreen(POINT point) {
+  ::ClientToScreen(Handle(), &point);
+  return point;
+}
+
+POINT TWinControl::ScreenToClient(POINT point) {
+  ::ScreenToClient(Handle(), &point);
+  return point;
+}
+
 void TWinControl::Invalidate() {
   if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);
 }

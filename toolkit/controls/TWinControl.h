@@ -72,6 +72,8 @@ class TWinControl : public TControl {
 
   void SetBounds(int left, int top, int width, int height) override;
   RECT ClientRect() override;
+  POINT ClientToScreen(POINT point) override;
+  POINT ScreenToClient(POINT point) override;
   void Invalidate() override;
   void Update() override;
 

@@ -5,6 +5,7 @@
 
 #include "platform/Check.h"
 #include "platform/window/InputApi.h"
+#include "platform/window/MessageApi.h"
 #include "platform/window/SystemMetrics.h"
 #include "toolkit/app/TApplication.h"
 
@@ -201,14 +202,21 @@ int TCustomForm::ShowModal() {
     disabled.push_back(form->Handle());
   }
   modalResult_ = mrNone;
+  modal_ = true;
   Show();
   while (modalResult_ == mrNone && !application->Terminated()) application->HandleMessage();
+  modal_ = false;
   const int result = modalResult_;
   Hide();
   for (HWND hwnd : disabled) {
     if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
   }
   return result;
+}
+
+void TCustomForm::SetModalResult(int result) {
+  modalResult_ = result;
+  if (modal_ && result != mrNone && HandleAllocated()) PostMessage(Handle(), WM_NULL, 0, 0);
 }
 
 void TCustomForm::PaintWindow(HDC dc) {

@@ -74,7 +74,10 @@ class TCustomForm : public TWinControl {
   void BroadcastFocusChanged();
 
   int ModalResult() const { return modalResult_; }
-  void SetModalResult(int result) { modalResult_ = result; }
+  // While the form runs modally, a result also wakes its loop (the loop may
+  // be waiting for a message when someone outside the message flow, like
+  // the scripted user, sets it).
+  void SetModalResult(int result);
   // Shows the form and runs the message loop until ModalResult is set (or
   // the application is asked to quit), with the application's other forms
   // disabled meanwhile. Returns the modal result.
@@ -143,6 +146,7 @@ class TCustomForm : public TWinControl {
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   int modalResult_ = 0;
+  bool modal_ = false;
 };
 
 // Builds a form without owner and plays its stored description.

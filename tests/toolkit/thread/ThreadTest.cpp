@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/ServeHandOffs.h"
 #include "toolkit/thread/SynchronizeQueue.h"
 #include "toolkit/thread/TThread.h"
 
@@ -19,30 +20,6 @@ namespace qb {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Serves hand-offs on this thread until `done` holds; fails the test instead
-// of hanging when that takes longer than a generous limit.
-void ServeUntil(const std::function<bool()>& done) {
-  std::atomic<bool> expired{false};
-  std::mutex mutex;
-  std::condition_variable stop;
-  bool stopped = false;
-  std::thread watchdog([&] {
-    std::unique_lock lock(mutex);
-    if (!stop.wait_for(lock, 30s, [&] { return stopped; })) {
-      expired = true;
-      SynchronizeQueue::Instance().Signal();
-    }
-  });
-  SynchronizeQueue::Instance().ServeUntil([&] { return done() || expired.load(); });
-  {
-    std::lock_guard lock(mutex);
-    stopped = true;
-  }
-  stop.notify_all();
-  watchdog.join();
-  ASSERT_FALSE(expired.load()) << "watchdog expired";
-}
 
 class Worker : public TThread {
  public:
@@ -112,7 +89,7 @@ TEST(Thread, WaitForOnTheInterfaceThreadServesAWorkerBusyHandingOff) {
     while (!self.Terminated()) TThread::Synchronize([&] { ++handed; });
   });
   worker.Start();
-  ServeUntil([&] { return handed.load() >= 5; });
+  test::ServeHandOffsUntil([&] { return handed.load() >= 5; });
   worker.Terminate();
   worker.WaitFor();
   EXPECT_TRUE(worker.Finished());
@@ -121,17 +98,14 @@ TEST(Thread, WaitForOnTheInterfaceThreadServesAWorkerBusyHandingOff) {
 TEST(Thread, FreeOnTerminateDeletesTheThreadWhenItEnds) {
   struct Tracked : Worker {
     Tracked(std::atomic<bool>& gone) : Worker([](Worker&) {}), gone_(gone) {}
-    ~Tracked() override {
-      gone_ = true;
-      SynchronizeQueue::Instance().Signal();
-    }
+    ~Tracked() override { gone_ = true; }
     std::atomic<bool>& gone_;
   };
   std::atomic<bool> gone{false};
   auto* worker = new Tracked(gone);
   worker->SetFreeOnTerminate(true);
   worker->Start();
-  ServeUntil([&] { return gone.load(); });
+  test::ServeHandOffsUntil([&] { return gone.load(); });
 }
 
 TEST(Thread, WakeFunctionRunsForEveryQueuedCall) {
