@@ -1,5 +1,7 @@
 #include "skin/data/SkinIni.h"
 
+#include <array>
+
 #include "platform/text/Utf.h"
 #include "skin/data/DefinitionText.h"
 
@@ -23,7 +25,38 @@ std::u16string Fold(std::u16string_view name) {
   return ascii ? folded : LowerCase(name);
 }
 
+// A name lower-cased for lookup; short names stay on the stack.
+class FoldedName {
+ public:
+  explicit FoldedName(std::u16string_view name) {
+    bool ascii = name.size() <= buffer_.size();
+    for (std::size_t i = 0; ascii && i < name.size(); ++i) {
+      const char16_t c = name[i];
+      if (c >= 0x80) ascii = false;
+      buffer_[i] = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+    }
+    if (ascii) {
+      view_ = std::u16string_view(buffer_.data(), name.size());
+    } else {
+      other_ = Fold(name);
+      view_ = other_;
+    }
+  }
+  std::u16string_view View() const { return view_; }
+
+ private:
+  std::array<char16_t, 64> buffer_;
+  std::u16string other_;
+  std::u16string_view view_;
+};
+
 }  // namespace
+
+const SkinIni::NameMap::value_type* SkinIni::Find(const NameMap& map, std::u16string_view name) const {
+  const FoldedName folded(name);
+  const auto it = map.find(folded.View());
+  return it == map.end() ? nullptr : &*it;
+}
 
 SkinIni::SkinIni(std::u16string_view text) {
   std::optional<std::size_t> current;
@@ -59,20 +92,19 @@ void SkinIni::AddEntry(std::size_t section, Entry entry) {
   entries.push_back(std::move(entry));
 }
 
-bool SkinIni::SectionExists(std::u16string_view section) const { return byName_.contains(Fold(section)); }
+bool SkinIni::SectionExists(std::u16string_view section) const { return Find(byName_, section) != nullptr; }
 
 const SkinIni::Section* SkinIni::FindSection(std::u16string_view section) const {
-  const auto it = byName_.find(Fold(section));
-  return it == byName_.end() ? nullptr : &sections_[it->second];
+  const auto* found = Find(byName_, section);
+  return found == nullptr ? nullptr : &sections_[found->second];
 }
 
 std::optional<std::u16string_view> SkinIni::Value(std::u16string_view section, std::u16string_view key) const {
-  const auto it = byName_.find(Fold(section));
-  if (it == byName_.end()) return std::nullopt;
-  const Index& index = indexes_[it->second];
-  const auto entry = index.keys.find(Fold(key));
-  if (entry == index.keys.end()) return std::nullopt;
-  return std::u16string_view(sections_[it->second].entries[entry->second].value);
+  const auto* s = Find(byName_, section);
+  if (s == nullptr) return std::nullopt;
+  const auto* entry = Find(indexes_[s->second].keys, key);
+  if (entry == nullptr) return std::nullopt;
+  return std::u16string_view(sections_[s->second].entries[entry->second].value);
 }
 
 std::u16string SkinIni::ReadString(std::u16string_view section, std::u16string_view key,
@@ -104,12 +136,10 @@ TColor SkinIni::ReadColor(std::u16string_view section, std::u16string_view key, 
 }
 
 void SkinIni::WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-  const auto it = byName_.find(Fold(section));
-  const std::size_t s = it == byName_.end() ? sections_.size() : it->second;
-  if (it == byName_.end()) AddSection(section);
-  const Index& index = indexes_[s];
-  const auto entry = index.keys.find(Fold(key));
-  if (entry != index.keys.end()) {
+  const auto* found = Find(byName_, section);
+  const std::size_t s = found == nullptr ? AddSection(section) : found->second;
+  const auto* entry = Find(indexes_[s].keys, key);
+  if (entry != nullptr) {
     sections_[s].entries[entry->second].value = value;
   } else {
     AddEntry(s, Entry{std::u16string(key), std::u16string(value), false});

@@ -60,16 +60,23 @@ class SkinIni {
   std::u16string ToText() const;
 
  private:
+  // Lookups hash a lower-cased view of the name without allocating.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>{}(name); }
+  };
+  using NameMap = std::unordered_map<std::u16string, std::size_t, NameHash, std::equal_to<>>;
   struct Index {
-    std::unordered_map<std::u16string, std::size_t> keys;  // lower-cased key → entry
+    NameMap keys;  // lower-cased key → entry
   };
 
+  const NameMap::value_type* Find(const NameMap& map, std::u16string_view name) const;
   std::size_t AddSection(std::u16string_view name);
   void AddEntry(std::size_t section, Entry entry);
 
   std::vector<Section> sections_;
   std::vector<Index> indexes_;                                // parallel to sections_
-  std::unordered_map<std::u16string, std::size_t> byName_;  // lower-cased name → first section
+  NameMap byName_;  // lower-cased name → first section
 };
 
 }  // namespace qb

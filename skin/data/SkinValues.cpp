@@ -51,13 +51,18 @@ std::optional<std::int32_t> ParseDecimal(std::u16string_view text) {
 
 // One comma-separated part of a rectangle or point, reduced to its digits.
 std::int32_t ParseCoordinate(std::u16string_view part) {
-  std::u16string digits;
+  std::int64_t value = 0;
+  bool any = false;
   for (char16_t c : part) {
-    if (IsDigit(c)) digits += c;
+    if (!IsDigit(c)) continue;
+    any = true;
+    value = value * 10 + (c - u'0');
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+      throw EConvertError("'" + ToUtf8(part) + "' is not a valid integer value");
+    }
   }
-  const std::optional<std::int32_t> value = ParseDecimal(digits);
-  if (!value) throw EConvertError("'" + ToUtf8(digits) + "' is not a valid integer value");
-  return *value;
+  if (!any) throw EConvertError("'' is not a valid integer value");
+  return static_cast<std::int32_t>(value);
 }
 
 template <std::size_t N>
