@@ -48,4 +48,8 @@ class Backend {
   virtual std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) = 0;
 };
 
+// The running backend; the first call makes the calling thread the
+// user-interface thread and starts the backend.
+Backend& CurrentBackend();
+
 }  // namespace qb

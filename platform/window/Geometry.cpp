@@ -10,8 +10,27 @@ namespace {
 
 bool IsTopmost(HWND w) { return (w->exStyle & WS_EX_TOPMOST) != 0; }
 
+bool IsOwnedBy(HWND w, HWND owner) {
+  for (HWND o = w->owner; o; o = o->owner) {
+    if (o == owner) return true;
+  }
+  return false;
+}
+
+// Windows owned by `hwnd` (directly or not) stay right above it, in their order.
+void KeepOwnedAbove(HWND hwnd, std::vector<HWND>& list) {
+  std::vector<HWND> owned;
+  for (HWND w : list) {
+    if (IsOwnedBy(w, hwnd)) owned.push_back(w);
+  }
+  if (owned.empty()) return;
+  std::erase_if(list, [hwnd](HWND w) { return IsOwnedBy(w, hwnd); });
+  list.insert(std::find(list.begin(), list.end(), hwnd), owned.begin(), owned.end());
+}
+
 // Puts the window at its new place among its siblings; top-level windows
-// keep the topmost band above the others. Returns whether the order changed.
+// keep the topmost band above the others and their owned windows above
+// them. Returns whether the order changed.
 bool ApplyZOrder(HWND hwnd, HWND insertAfter) {
   std::vector<HWND>& list = hwnd->parent ? hwnd->parent->children : UiThread::Get().topLevels;
   const std::vector<HWND> before = list;
@@ -30,7 +49,10 @@ bool ApplyZOrder(HWND hwnd, HWND insertAfter) {
     auto at = std::find(list.begin(), list.end(), insertAfter);
     list.insert(at == list.end() ? list.end() : at + 1, hwnd);
   }
-  if (!hwnd->parent) std::stable_partition(list.begin(), list.end(), IsTopmost);
+  if (!hwnd->parent) {
+    KeepOwnedAbove(hwnd, list);
+    std::stable_partition(list.begin(), list.end(), IsTopmost);
+  }
   return list != before;
 }
 

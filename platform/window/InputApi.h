@@ -62,7 +62,8 @@ struct TRACKMOUSEEVENT {
   DWORD dwHoverTime = 0;
 };
 
-// TME_LEAVE (with TME_NONCLIENT for the non-client area): one WM_MOUSELEAVE
+// TME_LEAVE (with TME_NONCLIENT for the non-client area; TME_HOVER is not
+// supported): one WM_MOUSELEAVE
 // (WM_NCMOUSELEAVE) is posted when the pointer leaves that part of the
 // window, at once when it is not there now. One request is active at a time.
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* request);

@@ -103,9 +103,6 @@ class UiThread {
   bool agentRunning = false;
 };
 
-// The backend, started on first use.
-Backend& CurrentBackend();
-
 // Pieces of the core shared between its files.
 bool IsLive(HWND hwnd);
 bool CookRawEvent(const RawEvent& event, MSG* msg);

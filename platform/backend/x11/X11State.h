@@ -1,0 +1,123 @@
+// What the X11 backend's files share: the one connection, the probed
+// features, and our X windows. Xlib appears only below this folder.
+#pragma once
+
+#include <array>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/backend/x11/X11Backend.h"
+#include "platform/gdi/Surface.h"
+#include "platform/window/Window.h"
+
+// After our own headers: Xlib defines macros with common names.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+// A query-size class of X.h that would hide our cursor shapes.
+#undef CursorShape
+
+namespace qb {
+
+// A shared memory segment attached to the server, for one window's uploads.
+struct SharedSegment {
+  XShmSegmentInfo info{};
+  std::size_t bytes = 0;
+  bool attached = false;
+};
+
+// One top-level window of ours on the display. Touched on the
+// user-interface thread only, except `id`, which the input thread reads
+// through State::byId.
+struct XWindowRecord {
+  Window id = 0;
+  bool argb = false;     // made with the 32-bit ARGB visual
+  RECT rect{};
+  bool mapped = false;
+  bool presented = false;
+  Pixmap pixmap = 0;     // the window's picture and background
+  GC gc = nullptr;
+  int pixmapWidth = 0;
+  int pixmapHeight = 0;
+  bool shaped = false;   // a bounding shape is set
+  SharedSegment segment;
+};
+
+struct X11Backend::State {
+  ::Display* display = nullptr;
+  int screen = 0;
+  Window root = 0;
+  Visual* visual = nullptr;  // the screen's default
+  int depth = 0;
+  XVisualInfo argbVisual{};
+  Colormap argbColormap = 0;
+  SIZE screenSize{};
+  Atom workAreaAtom = 0;
+
+  X11Features probed;
+  X11Features features;  // what is in use: probed, possibly limited
+
+  std::map<HWND, XWindowRecord> windows;  // user-interface thread only
+  std::vector<HWND> order;                // the last stacking, top first
+  std::array<Cursor, 11> cursors{};
+  Cursor cursor = 0;
+  HWND focusGivenTo = nullptr;
+
+  // Read by the input thread to find the window of an event.
+  std::mutex byIdMutex;
+  std::map<Window, HWND> byId;
+
+  // The input thread waits on the connection and on this pipe, which wakes
+  // it to stop.
+  std::array<int, 2> wakePipe{-1, -1};
+  std::thread reader;
+  POINT lastPointer{-1, -1};  // input side only, under the display lock
+};
+
+// Holds the display lock (the connection is used from two threads) and,
+// when it is let go, hands on events that replies read meanwhile left in
+// Xlib's queue, which the input thread's wait on the socket would miss.
+class DisplayLock {
+ public:
+  explicit DisplayLock(X11Backend::State& state);
+  ~DisplayLock();
+  DisplayLock(const DisplayLock&) = delete;
+  DisplayLock& operator=(const DisplayLock&) = delete;
+
+ private:
+  X11Backend::State& state_;
+};
+
+// window.cpp
+XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd);
+void DestroyXWindow(X11Backend::State& state, XWindowRecord& record);
+void ApplyStacking(X11Backend::State& state);
+void FollowActiveWindow(X11Backend::State& state);
+
+// image.cpp: uploads the window's picture into its pixmap and shows it.
+void UploadPicture(X11Backend::State& state, XWindowRecord& record, const Surface& picture);
+void ReleaseSegment(X11Backend::State& state, SharedSegment& segment);
+bool ProbeSharedMemory(X11Backend::State& state);
+
+// shape.cpp: the bounding shape from the window's region and, when
+// `alphaShaped`, from the picture's pixels with alpha above zero.
+void ApplyShape(X11Backend::State& state, XWindowRecord& record, HWND hwnd, const Surface& picture,
+                bool alphaShaped);
+// Rows of runs of pixels with alpha above zero, as rectangles in picture
+// coordinates; equal runs on neighbouring rows are merged.
+std::vector<RECT> OpaqueRuns(const Surface& picture);
+
+// input.cpp
+void StartInputThread(X11Backend::State& state);
+void StopInputThread(X11Backend::State& state);
+// Hands every queued event to the core. Call with the display locked.
+void HandleQueuedEvents(X11Backend::State& state);
+int VirtualKeyOf(KeySym keysym);
+
+// screen.cpp
+RECT ReadWorkArea(X11Backend::State& state);
+Surface ReadScreen(X11Backend::State& state);
+
+}  // namespace qb

@@ -1,0 +1,149 @@
+// The input thread: waits on the connection, turns X events into raw input
+// for the core.
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/backend/RawInput.h"
+#include "platform/backend/x11/X11State.h"
+#include "platform/window/InputApi.h"
+
+#include <X11/keysym.h>
+
+namespace qb {
+namespace {
+
+HWND OurWindow(X11Backend::State& state, Window id) {
+  std::lock_guard lock(state.byIdMutex);
+  auto it = state.byId.find(id);
+  return it == state.byId.end() ? nullptr : it->second;
+}
+
+void MovePointer(X11Backend::State& state, int x, int y) {
+  const POINT point{x, y};
+  if (point.x == state.lastPointer.x && point.y == state.lastPointer.y) return;
+  state.lastPointer = point;
+  DeliverPointerMove(point);
+}
+
+void HandleButton(X11Backend::State& state, const XButtonEvent& event, bool down) {
+  MouseButton button;
+  switch (event.button) {
+    case Button1: button = MouseButton::kLeft; break;
+    case Button2: button = MouseButton::kMiddle; break;
+    case Button3: button = MouseButton::kRight; break;
+    default: return;  // wheel steps
+  }
+  MovePointer(state, event.x_root, event.y_root);
+  if (down) {
+    // No window manager gives override-redirect windows the focus: a click
+    // takes it, so that the keys that follow come to us.
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(state.display, &focus, &revert);
+    if (!OurWindow(state, focus)) XSetInputFocus(state.display, event.window, RevertToParent, event.time);
+  }
+  DeliverButton(button, down);
+}
+
+void HandleFocusOut(X11Backend::State& state, const XFocusChangeEvent& event) {
+  if (event.mode != NotifyNormal && event.mode != NotifyWhileGrabbed) return;
+  if (event.detail == NotifyPointer || event.detail == NotifyInferior) return;
+  Window focus = None;
+  int revert = 0;
+  XGetInputFocus(state.display, &focus, &revert);
+  // Moving between our own windows is the core's business; leaving them
+  // all deactivates.
+  if (!OurWindow(state, focus)) DeliverFocus(nullptr);
+}
+
+void Translate(X11Backend::State& state, XEvent& event) {
+  switch (event.type) {
+    case MotionNotify: MovePointer(state, event.xmotion.x_root, event.xmotion.y_root); break;
+    case EnterNotify:
+    case LeaveNotify: MovePointer(state, event.xcrossing.x_root, event.xcrossing.y_root); break;
+    case ButtonPress: HandleButton(state, event.xbutton, true); break;
+    case ButtonRelease: HandleButton(state, event.xbutton, false); break;
+    case KeyPress:
+    case KeyRelease:
+      if (const int key = VirtualKeyOf(XLookupKeysym(&event.xkey, 0))) DeliverKey(key, event.type == KeyPress);
+      break;
+    case FocusOut: HandleFocusOut(state, event.xfocus); break;
+    default: break;
+  }
+}
+
+void ReadLoop(X11Backend::State& state) {
+  pollfd fds[2] = {{ConnectionNumber(state.display), POLLIN, 0}, {state.wakePipe[0], POLLIN, 0}};
+  for (;;) {
+    {
+      DisplayLock lock(state);
+      HandleQueuedEvents(state);
+    }
+    if (poll(fds, 2, -1) < 0 && errno != EINTR) return;
+    if (fds[1].revents) return;
+    if (fds[0].revents & (POLLERR | POLLHUP)) return;
+  }
+}
+
+}  // namespace
+
+int VirtualKeyOf(KeySym keysym) {
+  if (keysym >= XK_a && keysym <= XK_z) return int('A' + (keysym - XK_a));
+  if (keysym >= XK_A && keysym <= XK_Z) return int('A' + (keysym - XK_A));
+  if (keysym >= XK_0 && keysym <= XK_9) return int('0' + (keysym - XK_0));
+  switch (keysym) {
+    case XK_Return:
+    case XK_KP_Enter: return VK_RETURN;
+    case XK_Escape: return VK_ESCAPE;
+    case XK_space: return VK_SPACE;
+    case XK_Tab:
+    case XK_ISO_Left_Tab: return VK_TAB;
+    case XK_BackSpace: return VK_BACK;
+    case XK_Left: return VK_LEFT;
+    case XK_Up: return VK_UP;
+    case XK_Right: return VK_RIGHT;
+    case XK_Down: return VK_DOWN;
+    case XK_F4: return VK_F4;
+    case XK_F10: return VK_F10;
+    case XK_Alt_L:
+    case XK_Alt_R:
+    case XK_Meta_L:
+    case XK_Meta_R: return VK_MENU;
+    case XK_Shift_L:
+    case XK_Shift_R: return VK_SHIFT;
+    case XK_Control_L:
+    case XK_Control_R: return VK_CONTROL;
+    default: return 0;
+  }
+}
+
+void HandleQueuedEvents(X11Backend::State& state) {
+  while (XEventsQueued(state.display, QueuedAfterReading) > 0) {
+    XEvent event;
+    XNextEvent(state.display, &event);
+    Translate(state, event);
+  }
+}
+
+void StartInputThread(X11Backend::State& state) {
+  if (pipe2(state.wakePipe.data(), O_CLOEXEC) != 0) state.wakePipe = {-1, -1};
+  state.reader = std::thread([&state] { ReadLoop(state); });
+}
+
+void StopInputThread(X11Backend::State& state) {
+  if (state.wakePipe[1] >= 0) {
+    const char stop = 1;
+    while (write(state.wakePipe[1], &stop, 1) < 0 && errno == EINTR) {
+    }
+  }
+  if (state.reader.joinable()) state.reader.join();
+  for (int& fd : state.wakePipe) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+  }
+}
+
+}  // namespace qb

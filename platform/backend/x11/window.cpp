@@ -1,0 +1,108 @@
+// Our top-level windows as override-redirect X windows.
+#include <algorithm>
+
+#include "platform/backend/x11/X11State.h"
+#include "platform/window/InputApi.h"
+#include "platform/window/WindowStyles.h"
+
+#include <X11/extensions/shape.h>
+
+namespace qb {
+namespace {
+
+constexpr long kEventMask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask |
+                            LeaveWindowMask | KeyPressMask | KeyReleaseMask | FocusChangeMask;
+
+XWindowRecord MakeXWindow(X11Backend::State& state, HWND hwnd, bool argb) {
+  XWindowRecord record;
+  record.argb = argb;
+  record.rect = hwnd->rect;
+  XSetWindowAttributes attributes{};
+  attributes.override_redirect = True;
+  attributes.event_mask = kEventMask;
+  attributes.border_pixel = 0;
+  attributes.background_pixmap = None;
+  attributes.cursor = state.cursor;
+  unsigned long mask = CWOverrideRedirect | CWEventMask | CWBorderPixel | CWBackPixmap | CWCursor;
+  Visual* visual = CopyFromParent;
+  int depth = CopyFromParent;
+  if (argb) {
+    visual = state.argbVisual.visual;
+    depth = 32;
+    attributes.colormap = state.argbColormap;
+    mask |= CWColormap;
+  }
+  const RECT& r = record.rect;
+  record.id = XCreateWindow(state.display, state.root, r.left, r.top, unsigned(std::max(LONG{1}, r.right - r.left)),
+                            unsigned(std::max(LONG{1}, r.bottom - r.top)), 0, depth, InputOutput, visual, mask,
+                            &attributes);
+  XClassHint hint{const_cast<char*>("quillbrook"), const_cast<char*>("Quillbrook")};
+  XSetClassHint(state.display, record.id, &hint);
+  std::lock_guard lock(state.byIdMutex);
+  state.byId[record.id] = hwnd;
+  return record;
+}
+
+}  // namespace
+
+XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd) {
+  const bool argb = (hwnd->exStyle & WS_EX_LAYERED) && state.features.argbVisual;
+  auto it = state.windows.find(hwnd);
+  if (it != state.windows.end() && it->second.argb == argb) return it->second;
+  // The visual of an X window is fixed when it is made: a window that
+  // became layered (or stopped being) gets a new X window in its place.
+  bool mapped = false;
+  if (it != state.windows.end()) {
+    mapped = it->second.mapped;
+    DestroyXWindow(state, it->second);
+    state.windows.erase(it);
+  }
+  XWindowRecord& record = state.windows[hwnd] = MakeXWindow(state, hwnd, argb);
+  ApplyStacking(state);
+  if (mapped) {
+    XMapWindow(state.display, record.id);
+    record.mapped = true;
+  }
+  return record;
+}
+
+void DestroyXWindow(X11Backend::State& state, XWindowRecord& record) {
+  {
+    std::lock_guard lock(state.byIdMutex);
+    state.byId.erase(record.id);
+  }
+  ReleaseSegment(state, record.segment);
+  if (record.gc) XFreeGC(state.display, record.gc);
+  if (record.pixmap) XFreePixmap(state.display, record.pixmap);
+  XDestroyWindow(state.display, record.id);
+  record = XWindowRecord{};
+}
+
+void ApplyStacking(X11Backend::State& state) {
+  std::vector<Window> ids;
+  for (HWND hwnd : state.order) {
+    auto it = state.windows.find(hwnd);
+    if (it != state.windows.end()) ids.push_back(it->second.id);
+  }
+  // Windows the core has not stacked yet go below the ones it has.
+  for (auto& [hwnd, record] : state.windows) {
+    if (std::find(state.order.begin(), state.order.end(), hwnd) == state.order.end()) ids.push_back(record.id);
+  }
+  if (ids.size() > 1) XRestackWindows(state.display, ids.data(), int(ids.size()));
+}
+
+// Keys reach an X window only while it holds the input focus, and no window
+// manager hands it to override-redirect windows: whenever the core has
+// activated another of our windows, the focus moves there. Which of ours
+// holds it matters little, since the core routes keys to its own focus.
+void FollowActiveWindow(X11Backend::State& state) {
+  HWND active = GetActiveWindow();
+  while (active && active->IsChild()) active = active->parent;
+  if (!active || active == state.focusGivenTo) return;
+  auto it = state.windows.find(active);
+  if (it == state.windows.end() || !it->second.mapped) return;
+  XSetInputFocus(state.display, it->second.id, RevertToParent, CurrentTime);
+  state.focusGivenTo = active;
+}
+
+}  // namespace qb
