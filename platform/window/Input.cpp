@@ -151,8 +151,6 @@ bool CookPointer(const RawEvent& event, MSG* msg) {
     if (!target) return false;
     const HWND top = TopLevelOf(target);
     if ((top->style & WS_DISABLED) || (target->style & WS_DISABLED)) return false;
-    SendMessage(target, WM_SETCURSOR, WPARAM(target), MAKELPARAM(WORD(SHORT(code)), WORD(clientMessage)));
-    if (!IsLive(target)) return false;
     if (!isMove && event.down && top != input.active && !(top->exStyle & WS_EX_NOACTIVATE)) {
       const LRESULT answer =
           SendMessage(target, WM_MOUSEACTIVATE, WPARAM(top), MAKELPARAM(WORD(SHORT(code)), WORD(clientMessage)));
@@ -164,6 +162,8 @@ bool CookPointer(const RawEvent& event, MSG* msg) {
       if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT) return false;
       if (!IsLive(target)) return false;
     }
+    SendMessage(target, WM_SETCURSOR, WPARAM(target), MAKELPARAM(WORD(SHORT(code)), WORD(clientMessage)));
+    if (!IsLive(target)) return false;
   }
 
   const bool client = code == HTCLIENT;

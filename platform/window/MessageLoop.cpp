@@ -201,7 +201,9 @@ bool RunModalUntil(const std::function<bool()>& done) {
       continue;
     }
     if (done()) break;
-    WaitForNews(seen, RunAgent());
+    const auto agentDue = RunAgent();
+    if (done()) break;
+    WaitForNews(seen, agentDue);
   }
   return true;
 }
