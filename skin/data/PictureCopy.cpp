@@ -95,15 +95,26 @@ void CopyPictureRect(const ConstBgr24Pixels& source, const RECT& from, const Bgr
   if (area.right <= area.left || area.bottom <= area.top) return;
   std::vector<int> columns(std::size_t(area.right - area.left));
   for (int x = area.left; x < area.right; ++x) columns[std::size_t(x - area.left)] = sourceColumn(x);
+  // Rows that repeat a source row repeat the target row just written, when
+  // every column of it came from the source.
+  const bool wholeRows = columns.front() >= 0 && columns.back() < source.width;
+  int previous = -1;
   for (int y = area.top; y < area.bottom; ++y) {
     const int sy = sourceRow(y);
     if (sy < 0 || sy >= source.height) continue;
-    const BYTE* in = source.Row(sy);
     BYTE* out = target.Row(y);
+    if (wholeRows && sy == previous) {
+      std::memcpy(out + 3 * area.left, target.Row(y - 1) + 3 * area.left, std::size_t(area.right - area.left) * 3);
+      continue;
+    }
+    previous = sy;
+    const BYTE* in = source.Row(sy);
     for (int x = area.left; x < area.right; ++x) {
       const int sx = columns[std::size_t(x - area.left)];
       if (sx < 0 || sx >= source.width) continue;
-      std::memcpy(out + 3 * x, in + 3 * sx, 3);
+      out[3 * x] = in[3 * sx];
+      out[3 * x + 1] = in[3 * sx + 1];
+      out[3 * x + 2] = in[3 * sx + 2];
     }
   }
 }

@@ -36,21 +36,62 @@ void BlurLine(const std::uint32_t* in, std::ptrdiff_t step, int n, int r, std::u
   }
 }
 
+// The column pass runs over whole rows at once, keeping the three sums of
+// every column, so that it reads memory in order; it reads the row pass's
+// results from a copy because its window reaches rows it has already written.
+void BlurColumns(std::uint32_t* pixels, int width, int height, int r, std::uint32_t divisor) {
+  const std::size_t w = std::size_t(width);
+  const std::vector<std::uint32_t> in(pixels, pixels + w * std::size_t(height));
+  auto row = [&](int y) { return in.data() + w * std::size_t(std::clamp(y, 0, height - 1)); };
+  std::vector<std::uint32_t> sum(3 * w), left(3 * w), right(3 * w);
+  for (int i = -r; i <= r; ++i) {
+    const std::uint32_t* p = row(i);
+    const std::uint32_t weight = std::uint32_t(r + 1 - (i < 0 ? -i : i));
+    for (int c = 0; c < 3; ++c) {
+      std::uint32_t* s = sum.data() + std::size_t(c) * w;
+      std::uint32_t* half = (i <= 0 ? left : right).data() + std::size_t(c) * w;
+      for (std::size_t x = 0; x < w; ++x) {
+        const std::uint32_t v = (p[x] >> (8 * c)) & 0xFF;
+        s[x] += weight * v;
+        half[x] += v;
+      }
+    }
+  }
+  for (int y = 0; y < height; ++y) {
+    std::uint32_t* out = pixels + w * std::size_t(y);
+    for (std::size_t x = 0; x < w; ++x) {
+      out[x] = 0xFF000000u | ((sum[2 * w + x] / divisor) << 16) | ((sum[w + x] / divisor) << 8) | (sum[x] / divisor);
+    }
+    const std::uint32_t* leaving = row(y - r);
+    const std::uint32_t* entering = row(y + r + 1);
+    const std::uint32_t* centre = row(y + 1);
+    for (int c = 0; c < 3; ++c) {
+      const int shift = 8 * c;
+      std::uint32_t* s = sum.data() + std::size_t(c) * w;
+      std::uint32_t* l = left.data() + std::size_t(c) * w;
+      std::uint32_t* rt = right.data() + std::size_t(c) * w;
+      for (std::size_t x = 0; x < w; ++x) {
+        const std::uint32_t e = (entering[x] >> shift) & 0xFF, m = (centre[x] >> shift) & 0xFF;
+        s[x] += rt[x] + e - l[x];
+        l[x] += m - ((leaving[x] >> shift) & 0xFF);
+        rt[x] += e - m;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void StackBlur(std::uint32_t* pixels, int width, int height, int radius) {
   if (radius <= 0 || width <= 0 || height <= 0) return;
   const std::uint32_t divisor = std::uint32_t(radius + 1) * std::uint32_t(radius + 1);
-  std::vector<std::uint32_t> line(std::size_t(std::max(width, height)));
+  std::vector<std::uint32_t> line(static_cast<std::size_t>(width));
   for (int y = 0; y < height; ++y) {
     std::uint32_t* row = pixels + std::size_t(y) * std::size_t(width);
     BlurLine(row, 1, width, radius, divisor, line.data());
     std::copy_n(line.data(), width, row);
   }
-  for (int x = 0; x < width; ++x) {
-    BlurLine(pixels + x, width, height, radius, divisor, line.data());
-    for (int y = 0; y < height; ++y) pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] = line[std::size_t(y)];
-  }
+  BlurColumns(pixels, width, height, radius, divisor);
 }
 
 }  // namespace qb

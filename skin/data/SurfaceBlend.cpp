@@ -1,5 +1,7 @@
 #include "skin/data/SurfaceBlend.h"
 
+#include "skin/data/SurfaceBlendAvx2.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -81,7 +83,11 @@ std::uint32_t BlendPixel(std::uint32_t s, std::uint32_t d, TskBlendPath path) {
 }
 
 void BlendRow(const std::uint32_t* source, std::uint32_t* target, int count, TskBlendPath path) {
-  int i = path == bpMMX ? BlendBlocks<bpMMX>(source, target, count) : BlendBlocks<bpPlain>(source, target, count);
+  // The processor is asked once; the answer never changes while we run.
+  static const bool wide = Avx2BlendAvailable();
+  int i = wide ? BlendBlocksAvx2(source, target, count, path) : 0;
+  i += path == bpMMX ? BlendBlocks<bpMMX>(source + i, target + i, count - i)
+                     : BlendBlocks<bpPlain>(source + i, target + i, count - i);
   for (; i < count; ++i) target[i] = BlendPixel(source[i], target[i], path);
 }
 
