@@ -2,6 +2,7 @@
 
 #include "platform/Check.h"
 #include "platform/window/InputApi.h"
+#include "platform/script/ScriptTargets.h"
 #include "platform/window/PaintApi.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/controls/TWinControl.h"
@@ -18,6 +19,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
   Destroying();
+  scriptTarget_.reset();
   if (parent_ != nullptr) {
     if (TCustomForm* form = GetParentForm(this)) form->ControlDestroyed(this);
     parent_->RemoveControl(this);
@@ -28,6 +30,27 @@ LRESULT TControl::Perform(UINT message, WPARAM wParam, LPARAM lParam) {
   TMessage record{message, wParam, lParam, 0};
   WindowProc(record);
   return record.Result;
+}
+
+void TControl::SetName(const std::u16string& name) {
+  TComponent::SetName(name);
+  scriptTarget_.reset();
+  if (!Name().empty()) scriptTarget_ = std::make_unique<NamedComponent>(Name(), [this] { return ScreenBounds(); });
+}
+
+std::optional<RECT> TControl::ScreenBounds() {
+  if (!Showing()) return std::nullopt;
+  TControl* drawnIn = this;
+  while (dynamic_cast<TWinControl*>(drawnIn) == nullptr && drawnIn->parent_ != nullptr) drawnIn = drawnIn->parent_;
+  auto* window = dynamic_cast<TWinControl*>(drawnIn);
+  if (window == nullptr || !window->HandleAllocated() || !IsWindowVisible(window->Handle())) return std::nullopt;
+  if (window == this) {
+    RECT r;
+    GetWindowRect(window->Handle(), &r);
+    return r;
+  }
+  const POINT origin = ClientToScreen(POINT{0, 0});
+  return RECT{origin.x, origin.y, origin.x + width_, origin.y + height_};
 }
 
 void TControl::SetParent(TWinControl* parent) {

@@ -9,8 +9,13 @@
 //
 // Changes of visibility, caption and bounds are reported to the
 // application's control-change hook (TApplication::SetControlChangeHook).
+//
+// A named control is a target of the scripted user ("mouse click NAME",
+// "wait visible NAME") for as long as it lives.
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/WinTypes.h"
@@ -25,6 +30,7 @@ namespace qb {
 
 class TWinControl;
 class TCustomForm;
+class NamedComponent;
 
 enum TControlStateFlag {
   csLButtonDown,  // the left button went down on the control and is not up yet
@@ -51,6 +57,8 @@ class TControl : public TComponent {
 
   TWndMethod WindowProc;
   LRESULT Perform(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  void SetName(const std::u16string& name) override;
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
@@ -105,6 +113,10 @@ class TControl : public TComponent {
   // Invalidate, then Update.
   void Repaint();
 
+  // The control's rectangle on the screen while it can be seen (it and its
+  // parents are visible and the window it is drawn in is shown).
+  std::optional<RECT> ScreenBounds();
+
   // Client coordinates of the control to screen coordinates and back.
   virtual POINT ClientToScreen(POINT point);
   virtual POINT ScreenToClient(POINT point);
@@ -156,6 +168,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   TControlState controlState_;
   TControlStyle controlStyle_{csCaptureMouse, csClickEvents};
+  std::unique_ptr<NamedComponent> scriptTarget_;
 };
 
 // The form a control sits on (the control itself when it is a form), or null.

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "platform/backend/RawInput.h"
+#include "platform/script/ScriptTargets.h"
+#include "platform/script/ScriptedUser.h"
 #include "platform/text/Utf.h"
 #include "tests/support/ApplicationLoop.h"
 #include "toolkit/controls/TButton.h"
@@ -126,6 +128,22 @@ TEST_F(Mouse, HidingTheControlUnderThePointerLetsTheNextMoveEnterTheForm) {
   journal.clear();
   MoveTo({221, 255});
   EXPECT_EQ(journal, (Journal{"enter Form"}));
+}
+
+TEST_F(Mouse, TheScriptedUserFindsNamedControlsWhileTheyCanBeSeen) {
+  const NamedComponent* label = NamedComponent::Find(u"Label");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Locate(), (RECT{210, 250, 270, 270}));
+  EXPECT_EQ(NamedComponent::Find(u"Button")->Locate(), (RECT{210, 210, 285, 235}));
+
+  StartScriptedUser(ParseScript("mouse click Label\n"));
+  ASSERT_TRUE(test::RunApplicationUntil(application, [&] { return !journal.empty() && journal.back() == "click Label"; }));
+
+  form->label->Hide();
+  EXPECT_EQ(label->Locate(), std::nullopt);
+  form->label->Show();
+  form->Hide();
+  EXPECT_EQ(label->Locate(), std::nullopt);
 }
 
 }  // namespace
