@@ -50,7 +50,7 @@ std::unique_ptr<FolderWatch> FolderWatch::Open(const std::string& path, bool sub
     return nullptr;
   }
   std::unique_ptr<FolderWatch> watch(new FolderWatch(fd, subtree, filter));
-  error = subtree ? watch->AddTree(path, false) : watch->AddFolder(path);
+  error = subtree ? watch->AddTree(path, true, false) : watch->AddFolder(path, true);
   if (error != 0) return nullptr;
   return watch;
 }
@@ -71,8 +71,11 @@ bool FolderWatch::Matches(std::uint32_t eventMask, DWORD filter) {
   return false;
 }
 
-int FolderWatch::AddFolder(const std::string& path) {
-  const int wd = inotify_add_watch(fd_, path.c_str(), events_ | IN_ONLYDIR | IN_DONT_FOLLOW);
+// Links are followed for the watched folder itself but not below it, where
+// a link could lead out of the tree or round in a circle.
+int FolderWatch::AddFolder(const std::string& path, bool followLink) {
+  const std::uint32_t flags = IN_ONLYDIR | (followLink ? 0 : IN_DONT_FOLLOW);
+  const int wd = inotify_add_watch(fd_, path.c_str(), events_ | flags);
   if (wd < 0) return errno;
   folders_[wd] = path;
   return 0;
@@ -84,8 +87,8 @@ int FolderWatch::AddFolder(const std::string& path) {
 // many is harmless, one missed is not. Only a failure on `path` itself, or the
 // system's watch limit, is reported; folders that vanish or cannot be read
 // on the way are passed over.
-int FolderWatch::AddTree(const std::string& path, bool arrivedJustNow) {
-  if (const int error = AddFolder(path); error != 0) return error;
+int FolderWatch::AddTree(const std::string& path, bool followLink, bool arrivedJustNow) {
+  if (const int error = AddFolder(path, followLink); error != 0) return error;
   DIR* folder = opendir(path.c_str());
   if (!folder) return 0;
   std::vector<std::string> subfolders;
@@ -100,7 +103,7 @@ int FolderWatch::AddTree(const std::string& path, bool arrivedJustNow) {
   }
   closedir(folder);
   for (const std::string& subfolder : subfolders) {
-    const int error = AddTree(subfolder, arrivedJustNow);
+    const int error = AddTree(subfolder, false, arrivedJustNow);
     if (error == ENOSPC || error == ENOMEM) return error;
   }
   return 0;
@@ -148,7 +151,7 @@ void FolderWatch::Take(std::uint32_t mask, int wd, const char* name) {
   if (!subtree_ || !(mask & IN_ISDIR) || *name == '\0') return;
   const std::string path = it->second + "/" + name;
   if (mask & (IN_CREATE | IN_MOVED_TO))
-    AddTree(path, true);
+    AddTree(path, false, true);
   else if (mask & IN_MOVED_FROM)
     RemoveTree(path);
 }

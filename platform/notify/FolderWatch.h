@@ -34,8 +34,8 @@ class FolderWatch {
 
  private:
   FolderWatch(int fd, bool subtree, DWORD filter);
-  int AddFolder(const std::string& path);
-  int AddTree(const std::string& path, bool arrivedJustNow);
+  int AddFolder(const std::string& path, bool followLink);
+  int AddTree(const std::string& path, bool followLink, bool arrivedJustNow);
   void RemoveTree(const std::string& path);
   void Take(std::uint32_t mask, int wd, const char* name);
 
