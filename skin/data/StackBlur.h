@@ -10,7 +10,8 @@
 namespace qb {
 
 // `pixels` holds height rows of width pixels each. A radius of 0 or less
-// does nothing.
+// does nothing; radii above 3000 count as 3000, which keeps the channel sums
+// within 32 bits.
 void StackBlur(std::uint32_t* pixels, int width, int height, int radius);
 
 }  // namespace qb

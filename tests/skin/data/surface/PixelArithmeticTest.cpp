@@ -114,7 +114,7 @@ TEST(StackBlur, MatchesTheReferenceOnRandomPictures) {
   std::mt19937 random(3);
   const struct {
     int w, h, r;
-  } cases[] = {{7, 5, 1}, {12, 9, 2}, {30, 4, 3}, {3, 2, 4}, {1, 6, 2}};
+  } cases[] = {{7, 5, 1}, {12, 9, 2}, {30, 4, 3}, {3, 2, 4}, {1, 6, 2}, {9, 4, 40}};
   for (const auto& c : cases) {
     std::vector<std::uint32_t> pixels(std::size_t(c.w * c.h));
     for (auto& p : pixels) p = random();
