@@ -13,7 +13,8 @@ namespace qb {
 // every side than `rect`, blurred with radius glowSize, turned into
 // `glowColor` with the blurred red as alpha, blended onto the canvas at
 // (rect.left + offset − glowSize, rect.top + offset − glowSize), and the
-// text drawn over it in `rect` with the canvas's font and colour.
+// text drawn over it in `rect` with the canvas's font and colour. A negative
+// glow size draws the text alone.
 void GlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, int glowSize, TColor glowColor,
               int offset, UINT format);
 
