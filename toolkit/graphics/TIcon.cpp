@@ -1,22 +1,24 @@
 #include "toolkit/graphics/TIcon.h"
 
-#include "platform/Check.h"
-
 namespace qb {
 
-void TIcon::SetImage(Dib image) {
-  QB_CHECK(image.Empty() || image.bitsPerPixel == 32);
-  image_ = std::move(image);
+int TIcon::Width() const { return handle_ ? handle_->picture.Width() : 0; }
+
+int TIcon::Height() const { return handle_ ? handle_->picture.Height() : 0; }
+
+void TIcon::SetHandle(HICON icon) {
+  if (icon == handle_.get()) return;
+  handle_.reset(icon);
   if (OnChange) OnChange(this);
 }
 
 void TIcon::Assign(const TPersistent* source) {
   if (source == nullptr) {
-    SetImage(Dib{});
+    SetHandle(nullptr);
     return;
   }
   if (const auto* icon = dynamic_cast<const TIcon*>(source)) {
-    if (icon != this) SetImage(icon->image_);
+    if (icon != this) SetHandle(icon->Empty() ? nullptr : CopyImage(icon->Handle(), IMAGE_ICON, 0, 0, 0));
     return;
   }
   TPersistent::Assign(source);

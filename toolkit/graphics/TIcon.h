@@ -1,8 +1,10 @@
-// An icon picture: a 32-bit image whose alpha channel is the icon's mask.
+// An icon: owns an icon handle (a 32-bit picture with straight alpha).
 // Forms and the application hold one; the window frame draws it.
 #pragma once
 
-#include "platform/gdi/Dib.h"
+#include <memory>
+
+#include "platform/gdi/Icon.h"
 #include "toolkit/component/Events.h"
 #include "toolkit/component/TPersistent.h"
 
@@ -10,22 +12,25 @@ namespace qb {
 
 class TIcon : public TPersistent {
  public:
-  int Width() const { return image_.width; }
-  int Height() const { return image_.height; }
-  bool Empty() const { return image_.Empty(); }
+  int Width() const;
+  int Height() const;
+  bool Empty() const { return handle_ == nullptr; }
 
-  // 32 bits per pixel, rows top-down, alpha not premultiplied.
-  const Dib& Image() const { return image_; }
-  // Takes a 32-bit image (checked).
-  void SetImage(Dib image);
+  // The icon handle, owned by the icon; null when empty.
+  HICON Handle() const { return handle_.get(); }
+  // Takes ownership of `icon` (null empties); the previous icon is destroyed.
+  void SetHandle(HICON icon);
 
-  // Copies another TIcon; null empties.
+  // Copies another TIcon's picture; null empties.
   void Assign(const TPersistent* source) override;
 
   TNotifyEvent OnChange;
 
  private:
-  Dib image_;
+  struct Destroy {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+  };
+  std::unique_ptr<HICON__, Destroy> handle_;
 };
 
 }  // namespace qb

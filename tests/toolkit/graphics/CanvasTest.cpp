@@ -6,6 +6,7 @@
 
 #include "toolkit/graphics/Colors.h"
 #include "toolkit/graphics/TBitmap.h"
+#include "toolkit/graphics/TIcon.h"
 
 namespace qb {
 namespace {
@@ -144,6 +145,24 @@ TEST(Bitmap, ResizingKeepsTheCanvasUsable) {
   canvas.Brush().SetColor(clRed);
   canvas.FillRect(RECT{0, 0, 2, 1});
   EXPECT_EQ(Pixels(*picture), (std::vector<COLORREF>{R, R}));
+}
+
+TEST(Icon, AssignCopiesThePictureAndEachIconOwnsItsOwnHandle) {
+  TIcon application;
+  application.SetHandle(LoadIcon(nullptr, IDI_APPLICATION));
+  TIcon form;
+  int changes = 0;
+  form.OnChange = [&](TObject*) { ++changes; };
+  form.Assign(&application);
+  ASSERT_FALSE(form.Empty());
+  EXPECT_NE(form.Handle(), application.Handle());
+  EXPECT_EQ(form.Width(), 32);
+  EXPECT_EQ(form.Handle()->picture.At(16, 16), application.Handle()->picture.At(16, 16));
+  application.SetHandle(nullptr);
+  EXPECT_EQ(form.Height(), 32);
+  form.Assign(nullptr);
+  EXPECT_TRUE(form.Empty());
+  EXPECT_EQ(changes, 2);
 }
 
 }  // namespace
