@@ -40,6 +40,20 @@ TEST(TskBitmap, SetSizeTakesAbsoluteValuesAndIgnoresZero) {
   EXPECT_EQ(Read(s), (Pixels{{0, 0}, {0, 0}}));
 }
 
+TEST(TskBitmap, SetSizeFailureLeavesTheSurfaceEmpty) {
+  TskBitmap s;
+  s.SetSize(4, 4);
+  try {
+    s.SetSize(100000, 4);
+    FAIL() << "a surface of 100000 columns was made";
+  } catch (const EskBitmapError& e) {
+    EXPECT_STREQ(e.what(), "Can't allocate the DIB handle");
+  }
+  EXPECT_TRUE(s.Empty());
+  EXPECT_EQ(s.Width(), 0);
+  EXPECT_EQ(s.DC(), nullptr);
+}
+
 TEST(TskBitmap, DeviceContextLeadsBackToTheSurfaceAndDrawsIntoItsPixels) {
   TskBitmap s;
   s.SetSize(4, 3);
