@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/backend/x11/X11Backend.h"
 #include "platform/script/ScriptedUser.h"
 #include "platform/shell/ShellExecute.h"
 
@@ -29,7 +30,8 @@ std::unique_ptr<Backend> CreateBackend() {
     name = display && *display ? "x11" : "headless";
   }
   if (name == "x11") {
-    std::fprintf(stderr, "quillbrook: the x11 backend is not available yet; using the headless backend\n");
+    if (auto backend = X11Backend::Open()) return backend;
+    std::fprintf(stderr, "quillbrook: cannot open the X display; using the headless backend\n");
   } else if (name != "headless") {
     std::fprintf(stderr, "quillbrook: unknown QUILLBROOK_BACKEND \"%s\"; using the headless backend\n", name.c_str());
   }

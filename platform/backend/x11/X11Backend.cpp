@@ -206,9 +206,10 @@ void X11Backend::ShowWindow(HWND hwnd, bool visible) {
   }
 }
 
-void X11Backend::StackWindows(const std::vector<HWND>& topFirst) {
+// The order is the core's list of top-level windows, which ApplyStacking
+// reads itself whenever it restacks.
+void X11Backend::StackWindows(const std::vector<HWND>&) {
   DisplayLock lock(*state_);
-  state_->order = topFirst;
   ApplyStacking(*state_);
   FollowActiveWindow(*state_);
 }
@@ -219,7 +220,6 @@ void X11Backend::ForgetWindow(HWND hwnd) {
   if (it == state_->windows.end()) return;
   DestroyXWindow(*state_, it->second);
   state_->windows.erase(it);
-  std::erase(state_->order, hwnd);
   if (state_->focusGivenTo == hwnd) state_->focusGivenTo = nullptr;
 }
 
@@ -237,6 +237,9 @@ void X11Backend::PresentWindow(HWND hwnd) {
   const bool alphaShaped = layered && !(record.argb && state_->features.compositor);
   ApplyShape(*state_, record, hwnd, picture, alphaShaped);
   record.presented = true;
+  // Activation follows showing and stacking; the first paint after it is
+  // where the focus can follow as well.
+  FollowActiveWindow(*state_);
 }
 
 void X11Backend::SetCursorShape(CursorShape shape) {

@@ -60,7 +60,6 @@ struct X11Backend::State {
   X11Features features;  // what is in use: probed, possibly limited
 
   std::map<HWND, XWindowRecord> windows;  // user-interface thread only
-  std::vector<HWND> order;                // the last stacking, top first
   std::array<Cursor, 11> cursors{};
   Cursor cursor = 0;
   HWND focusGivenTo = nullptr;
@@ -93,6 +92,7 @@ class DisplayLock {
 // window.cpp
 XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd);
 void DestroyXWindow(X11Backend::State& state, XWindowRecord& record);
+// Stacks our X windows in the core's order of top-level windows.
 void ApplyStacking(X11Backend::State& state);
 void FollowActiveWindow(X11Backend::State& state);
 

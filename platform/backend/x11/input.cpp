@@ -54,8 +54,10 @@ void HandleFocusOut(X11Backend::State& state, const XFocusChangeEvent& event) {
   Window focus = None;
   int revert = 0;
   XGetInputFocus(state.display, &focus, &revert);
-  // Moving between our own windows is the core's business; leaving them
-  // all deactivates.
+  // Moving between our own windows is the core's business. Focus that
+  // falls back to the root (one of ours went away) is no one else's
+  // either; only another program's window taking it deactivates ours.
+  if (focus == None || focus == PointerRoot || focus == state.root) return;
   if (!OurWindow(state, focus)) DeliverFocus(nullptr);
 }
 

@@ -37,9 +37,13 @@ Surface ReadScreen(X11Backend::State& state) {
   Surface screen(width, height);
   XImage* image = XGetImage(state.display, state.root, 0, 0, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
   if (!image) return screen;
+  const bool ourLayout = image->bits_per_pixel == 32 && image->byte_order == LSBFirst;
   for (int y = 0; y < height; ++y) {
     std::uint32_t* out = screen.Row(y);
-    for (int x = 0; x < width; ++x) out[x] = std::uint32_t(XGetPixel(image, x, y)) | 0xFF000000u;
+    const auto* in = reinterpret_cast<const std::uint32_t*>(image->data + std::ptrdiff_t(y) * image->bytes_per_line);
+    for (int x = 0; x < width; ++x) {
+      out[x] = (ourLayout ? in[x] : std::uint32_t(XGetPixel(image, x, y))) | 0xFF000000u;
+    }
   }
   XDestroyImage(image);
   return screen;

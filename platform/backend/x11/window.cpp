@@ -3,6 +3,7 @@
 
 #include "platform/backend/x11/X11State.h"
 #include "platform/window/InputApi.h"
+#include "platform/window/UiThread.h"
 #include "platform/window/WindowStyles.h"
 
 #include <X11/extensions/shape.h>
@@ -79,14 +80,16 @@ void DestroyXWindow(X11Backend::State& state, XWindowRecord& record) {
 }
 
 void ApplyStacking(X11Backend::State& state) {
+  const std::vector<HWND>& order = UiThread::Get().topLevels;
   std::vector<Window> ids;
-  for (HWND hwnd : state.order) {
+  // A window the core does not list yet is one being made; X puts new
+  // windows on top, and so does the core.
+  for (auto& [hwnd, record] : state.windows) {
+    if (std::find(order.begin(), order.end(), hwnd) == order.end()) ids.push_back(record.id);
+  }
+  for (HWND hwnd : order) {
     auto it = state.windows.find(hwnd);
     if (it != state.windows.end()) ids.push_back(it->second.id);
-  }
-  // Windows the core has not stacked yet go below the ones it has.
-  for (auto& [hwnd, record] : state.windows) {
-    if (std::find(state.order.begin(), state.order.end(), hwnd) == state.order.end()) ids.push_back(record.id);
   }
   if (ids.size() > 1) XRestackWindows(state.display, ids.data(), int(ids.size()));
 }

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/backend/x11/X11State.h"
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/Draw.h"
+#include "platform/gdi/DrawingObjects.h"
+#include "platform/gdi/window/LayeredWindow.h"
+#include "platform/gdi/window/WindowDc.h"
+#include "platform/window/InputApi.h"
+#include "platform/window/PaintApi.h"
+#include "platform/window/WindowApi.h"
+#include "tests/platform/x11/X11Session.h"
+#include "tests/support/TestWindow.h"
+
+#include <X11/keysym.h>
+
+namespace qb::test {
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
+
+// Paints the whole window in one colour.
+TestWindow::Handler Paint(COLORREF color) {
+  return [color](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (message == WM_ERASEBKGND) return 1;
+    if (message != WM_PAINT) return std::nullopt;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    HBRUSH brush = CreateSolidBrush(color);
+    const RECT everything{0, 0, 1000, 1000};
+    FillRect(dc, &everything, brush);
+    DeleteObject(brush);
+    EndPaint(hwnd, &ps);
+    return 0;
+  };
+}
+
+// Gives a layered window premultiplied content: opaque red on the left
+// half, fully transparent on the right.
+void HalfRedContent(HWND hwnd, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels[y * width + x] = x < width / 2 ? 0xFFFF0000u : 0;
+  }
+  const POINT origin{0, 0};
+  const SIZE size{width, height};
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  UpdateLayeredWindow(hwnd, nullptr, nullptr, &size, dc, &origin, 0, &blend, ULW_ALPHA);
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+class X11Display : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    session = X11Session::Get();
+    if (!session) GTEST_SKIP() << "no X display could be reached (DISPLAY unset or refused); scripts/test runs these under Xvfb";
+    session->Backend().LimitFeatures(X11Features{true, true, true, true});
+  }
+  void TearDown() override {
+    if (session) session->Backend().LimitFeatures(X11Features{true, true, true, true});
+  }
+
+  X11Session* session = nullptr;
+};
+
+TEST_F(X11Display, LayeredAndShapedWindowsShowTheirPixelsOnly) {
+  struct Case {
+    const char* what;
+    X11Features allowed;
+  };
+  const Case cases[] = {
+      {"every feature", {true, true, true, true}},
+      {"no ARGB visual", {true, false, true, true}},
+      {"no shared memory", {true, true, false, true}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    session->Backend().LimitFeatures(c.allowed);
+    const std::uint32_t desktop = session->Pixel(700, 700);
+    TestWindow below({.rect = {100, 100, 200, 200}, .handler = Paint(RGB(0, 0, 255))});
+    TestWindow layered({.exStyle = WS_EX_LAYERED, .rect = {120, 120, 220, 220}, .handler = {}});
+    HalfRedContent(layered.Handle(), 100, 100);
+    TestWindow shaped({.rect = {300, 100, 400, 200}, .handler = Paint(RGB(0, 255, 0))});
+    SetWindowRgn(shaped.Handle(), CreateRectRgn(0, 0, 50, 100), TRUE);
+
+    EXPECT_EQ(session->Pixel(110, 110), kBlue);
+    EXPECT_EQ(session->Pixel(140, 150), kRed) << "the opaque half";
+    EXPECT_EQ(session->Pixel(190, 150), kBlue) << "the window below through the transparent half";
+    EXPECT_EQ(session->Pixel(210, 150), desktop) << "the desktop through the transparent half";
+    EXPECT_EQ(session->Pixel(320, 150), kGreen) << "inside the shape";
+    EXPECT_EQ(session->Pixel(370, 150), desktop) << "outside the shape";
+  }
+}
+
+TEST_F(X11Display, ClicksAndKeysReachTheWindowUnderThePointer) {
+  TestWindow back({.rect = {100, 100, 300, 300}, .handler = Paint(RGB(0, 0, 255))});
+  TestWindow front({.rect = {200, 200, 400, 400}, .handler = Paint(RGB(0, 255, 0))});
+  // The front window lacks its top-left corner: clicks there hit the back.
+  HRGN shape = CreateRectRgn(0, 0, 200, 200);
+  HRGN corner = CreateRectRgn(0, 0, 50, 50);
+  CombineRgn(shape, shape, corner, RGN_DIFF);
+  DeleteObject(corner);
+  SetWindowRgn(front.Handle(), shape, TRUE);
+  session->Settle();
+
+  struct Case {
+    POINT screen;
+    TestWindow* hit;
+    TestWindow* other;
+    POINT client;
+  };
+  // A click raises the window it activates, so the front one goes first.
+  const Case cases[] = {
+      {{260, 260}, &front, &back, {60, 60}},
+      {{210, 210}, &back, &front, {110, 110}},
+      {{150, 120}, &back, &front, {50, 20}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "at " << c.screen.x << ", " << c.screen.y);
+    back.ClearSeen();
+    front.ClearSeen();
+    session->MovePointer(c.screen.x, c.screen.y);
+    session->Button(1, true);
+    session->Button(1, false);
+    session->Settle();
+    ASSERT_EQ(c.hit->Count(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(c.hit->Count(WM_LBUTTONUP), 1);
+    EXPECT_EQ(c.other->Count(WM_LBUTTONDOWN), 0);
+    for (const SeenMessage& seen : c.hit->Seen()) {
+      if (seen.message != WM_LBUTTONDOWN) continue;
+      EXPECT_EQ(GET_X_LPARAM(seen.lParam), c.client.x);
+      EXPECT_EQ(GET_Y_LPARAM(seen.lParam), c.client.y);
+    }
+  }
+
+  // The click gave the front window the X focus and the core activated it:
+  // keys now come to it as virtual keys.
+  session->MovePointer(350, 350);
+  session->Button(1, true);
+  session->Button(1, false);
+  session->Settle();
+  front.ClearSeen();
+  session->Key(XK_a);
+  session->Key(XK_Return);
+  session->Settle();
+  std::vector<WPARAM> keys;
+  for (const SeenMessage& seen : front.Seen()) {
+    if (seen.message == WM_KEYDOWN) keys.push_back(seen.wParam);
+  }
+  EXPECT_EQ(keys, (std::vector<WPARAM>{'A', VK_RETURN}));
+}
+
+TEST_F(X11Display, TheMoveLoopDragsAWindowByItsCaption) {
+  TestWindow window({.rect = {100, 100, 300, 200},
+                     .handler = [paint = Paint(RGB(255, 0, 0))](HWND hwnd, UINT message, WPARAM w,
+                                                                 LPARAM l) -> std::optional<LRESULT> {
+                       if (message == WM_NCHITTEST) return HTCAPTION;
+                       return paint(hwnd, message, w, l);
+                     }});
+  const std::uint32_t desktop = session->Pixel(700, 700);
+  ASSERT_EQ(session->Pixel(110, 110), kRed);
+
+  // The whole drag is queued before the loop runs: the move loop is modal
+  // and returns only with the button's release.
+  session->MovePointer(110, 110);
+  session->Button(1, true);
+  for (int step = 1; step <= 6; ++step) session->MovePointer(110 + 10 * step, 110 + 5 * step);
+  session->Button(1, false);
+  session->Settle();
+
+  RECT rect{};
+  GetWindowRect(window.Handle(), &rect);
+  EXPECT_EQ(rect.left, 160);
+  EXPECT_EQ(rect.top, 130);
+  EXPECT_EQ(session->Pixel(165, 135), kRed) << "the window is where the core put it";
+  EXPECT_EQ(session->Pixel(110, 110), desktop) << "and no longer where it was";
+}
+
+TEST_F(X11Display, WorkAreaComesFromTheRootWindowOrIsTheWholeScreen) {
+  const SIZE screen = session->Backend().ScreenSize();
+  struct Case {
+    const char* what;
+    std::optional<RECT> property;
+    RECT expected;
+  };
+  const Case cases[] = {
+      {"panel at the bottom", RECT{0, 0, screen.cx, screen.cy - 40}, RECT{0, 0, screen.cx, screen.cy - 40}},
+      {"reaching past the screen", RECT{10, 0, screen.cx + 50, screen.cy}, RECT{10, 0, screen.cx, screen.cy}},
+      {"no window manager", std::nullopt, RECT{0, 0, screen.cx, screen.cy}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    session->SetWorkArea(c.property);
+    const RECT area = session->Backend().WorkArea();
+    EXPECT_EQ(area.left, c.expected.left);
+    EXPECT_EQ(area.top, c.expected.top);
+    EXPECT_EQ(area.right, c.expected.right);
+    EXPECT_EQ(area.bottom, c.expected.bottom);
+  }
+}
+
+TEST(X11Shape, OpaqueRunsMergeEqualRowsAndSkipTransparentPixels) {
+  // 4 × 3: rows ".##." ".##." "#..#" (# alpha above zero).
+  Surface picture(4, 3);
+  for (auto [x, y] : {std::pair{1, 0}, {2, 0}, {1, 1}, {2, 1}, {0, 2}, {3, 2}}) picture.At(x, y) = 0x01000000;
+  picture.At(1, 2) = 0x00FFFFFF;  // colour without alpha stays out
+  const std::vector<RECT> runs = OpaqueRuns(picture);
+  ASSERT_EQ(runs.size(), 3u);
+  const RECT expected[] = {{1, 0, 3, 2}, {0, 2, 1, 3}, {3, 2, 4, 3}};
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_EQ(runs[i].left, expected[i].left) << i;
+    EXPECT_EQ(runs[i].top, expected[i].top) << i;
+    EXPECT_EQ(runs[i].right, expected[i].right) << i;
+    EXPECT_EQ(runs[i].bottom, expected[i].bottom) << i;
+  }
+}
+
+}  // namespace
+}  // namespace qb::test

@@ -1,0 +1,108 @@
+#include "tests/platform/x11/X11Session.h"
+
+#include <sys/file.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "platform/window/UiThread.h"
+#include "tests/support/TestWindow.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+namespace qb::test {
+
+struct X11Session::Connection {
+  ::Display* display = nullptr;
+};
+
+namespace {
+
+// Held until the process ends: one test process at a time uses the display.
+void TakeTurnOnDisplay(const char* display) {
+  std::string name = "/tmp/quillbrook-x11-tests-";
+  for (const char* c = display; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+  const int fd = open((name + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd >= 0) flock(fd, LOCK_EX);
+}
+
+::Display* OpenWithRetry() {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (::Display* display = XOpenDisplay(nullptr)) return display;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+X11Session* X11Session::Get() {
+  static X11Session* session = []() -> X11Session* {
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) return nullptr;
+    TakeTurnOnDisplay(display);
+    // The test suites run with the headless backend; these tests want the
+    // real one, chosen before the loop starts.
+    setenv("QUILLBROOK_BACKEND", "x11", 1);
+    X11Backend* backend = CurrentX11Backend();
+    if (!backend) return nullptr;
+    auto* connection = new Connection{OpenWithRetry()};
+    if (!connection->display) return nullptr;
+    return new X11Session(*backend, connection);
+  }();
+  return session;
+}
+
+X11Session::X11Session(X11Backend& backend, Connection* connection) : backend_(&backend), connection_(connection) {}
+
+void X11Session::MovePointer(int x, int y) {
+  XTestFakeMotionEvent(connection_->display, -1, x, y, CurrentTime);
+  XSync(connection_->display, False);
+}
+
+void X11Session::Button(int button, bool down) {
+  XTestFakeButtonEvent(connection_->display, unsigned(button), down, CurrentTime);
+  XSync(connection_->display, False);
+}
+
+void X11Session::Key(unsigned long keysym) {
+  const KeyCode code = XKeysymToKeycode(connection_->display, keysym);
+  XTestFakeKeyEvent(connection_->display, code, True, CurrentTime);
+  XTestFakeKeyEvent(connection_->display, code, False, CurrentTime);
+  XSync(connection_->display, False);
+}
+
+void X11Session::SetWorkArea(std::optional<RECT> area) {
+  ::Display* display = connection_->display;
+  const Atom atom = XInternAtom(display, "_NET_WORKAREA", False);
+  const Window root = DefaultRootWindow(display);
+  if (area) {
+    long values[4] = {area->left, area->top, area->right - area->left, area->bottom - area->top};
+    XChangeProperty(display, root, atom, XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<unsigned char*>(values),
+                    4);
+  } else {
+    XDeleteProperty(display, root, atom);
+  }
+  XSync(display, False);
+}
+
+void X11Session::Settle() {
+  XSync(connection_->display, False);
+  backend_->Sync();
+  PumpPending();
+  backend_->Sync();
+}
+
+std::uint32_t X11Session::Pixel(int x, int y) {
+  Settle();
+  return backend_->CaptureScreen().At(x, y) & 0xFFFFFFu;
+}
+
+}  // namespace qb::test

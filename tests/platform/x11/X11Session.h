@@ -1,0 +1,43 @@
+// The real display the X11 tests drive: the backend (one connection for the
+// process) and a second connection that synthesises input with XTest and
+// sets root properties. Test processes on the same display take turns, since
+// the pointer and the screen are shared.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/backend/x11/X11Backend.h"
+
+namespace qb::test {
+
+class X11Session {
+ public:
+  // Null when no display can be reached (the caller skips).
+  static X11Session* Get();
+
+  X11Backend& Backend() { return *backend_; }
+
+  // Synthetic input, sent to the server at once; Settle lets it arrive.
+  void MovePointer(int x, int y);
+  void Button(int button, bool down);
+  // A key by its keysym, pressed and released.
+  void Key(unsigned long keysym);
+  // Sets or removes _NET_WORKAREA (left, top, width, height) on the root.
+  void SetWorkArea(std::optional<RECT> area);
+
+  // Lets the server, the backend's input thread and the message loop
+  // finish what the requests so far caused.
+  void Settle();
+  // The screen pixel as 0xRRGGBB.
+  std::uint32_t Pixel(int x, int y);
+
+  struct Connection;
+
+ private:
+  X11Session(X11Backend& backend, Connection* connection);
+  X11Backend* backend_;
+  Connection* connection_;
+};
+
+}  // namespace qb::test
