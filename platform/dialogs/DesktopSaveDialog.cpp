@@ -1,0 +1,180 @@
+#include "platform/dialogs/DesktopSaveDialog.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <mutex>
+
+#include "platform/dialogs/ModalProgram.h"
+#include "platform/process/ExecutableSearch.h"
+#include "platform/text/Utf.h"
+
+namespace qb {
+namespace {
+
+struct InstalledNotice {
+  std::mutex mutex;
+  DialogNotice notice;
+};
+
+InstalledNotice& Installed() {
+  static InstalledNotice installed;
+  return installed;
+}
+
+void Tell(const std::u16string& text) {
+  DialogNotice notice;
+  {
+    std::lock_guard lock(Installed().mutex);
+    notice = Installed().notice;
+  }
+  if (notice) {
+    notice(text);
+  } else {
+    std::fprintf(stderr, "quillbrook: %s\n", ToUtf8(text).c_str());
+  }
+}
+
+struct FilterEntry {
+  std::string description;
+  std::vector<std::string> patterns;
+};
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// "description|pattern;pattern|…" as the Windows dialogs take it.
+std::vector<FilterEntry> ParseFilter(const std::u16string& filter) {
+  std::vector<std::string> parts;
+  const std::string text = ToUtf8(filter);
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t bar = std::min(text.find('|', start), text.size());
+    parts.push_back(text.substr(start, bar - start));
+    start = bar + 1;
+  }
+  std::vector<FilterEntry> entries;
+  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+    FilterEntry entry{Trimmed(parts[i]), {}};
+    std::size_t from = 0;
+    const std::string& patterns = parts[i + 1];
+    while (from <= patterns.size()) {
+      const std::size_t semicolon = std::min(patterns.find(';', from), patterns.size());
+      if (std::string pattern = Trimmed(patterns.substr(from, semicolon - from)); !pattern.empty()) {
+        entry.patterns.push_back(pattern);
+      }
+      from = semicolon + 1;
+    }
+    if (!entry.patterns.empty()) entries.push_back(entry);
+  }
+  return entries;
+}
+
+std::string Joined(const std::vector<std::string>& items, const char* separator) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : separator) + item;
+  return text;
+}
+
+bool HasExtension(const std::u16string& path) {
+  const std::size_t slash = path.find_last_of(u"/\\");
+  const std::size_t dot = path.rfind(u'.');
+  return dot != std::u16string::npos && (slash == std::u16string::npos || dot > slash);
+}
+
+enum class Program { kZenity, kKdialog };
+
+struct DialogProgram {
+  Program kind;
+  std::string path;
+};
+
+std::optional<DialogProgram> FindDialogProgram() {
+  if (auto zenity = FindExecutable(u"zenity")) return DialogProgram{Program::kZenity, ToUtf8(*zenity)};
+  if (auto kdialog = FindExecutable(u"kdialog")) return DialogProgram{Program::kKdialog, ToUtf8(*kdialog)};
+  return std::nullopt;
+}
+
+// Without a session bus zenity's settings layer complains on stderr; an
+// in-memory one keeps it quiet and changes nothing the dialog needs.
+std::optional<ProgramOutcome> RunDialog(const DialogProgram& program, const std::vector<std::string>& arguments) {
+  return RunModalProgram(program.path, arguments, {"GSETTINGS_BACKEND=memory"});
+}
+
+std::optional<std::u16string> AskForPath(const DialogProgram& program, const SaveDialogRequest& request) {
+  const auto outcome = RunDialog(program, program.kind == Program::kZenity ? ZenityArguments(request)
+                                                                            : KdialogArguments(request));
+  if (!outcome || outcome->exitCode != 0) return std::nullopt;
+  std::string path = outcome->output;
+  if (!path.empty() && path.back() == '\n') path.pop_back();
+  if (path.empty()) return std::nullopt;
+  return ToUtf16(path);
+}
+
+bool ConfirmReplace(const DialogProgram& program, const std::u16string& title, const std::u16string& path) {
+  const std::string text = "Die Datei \"" + ToUtf8(path) + "\" ist bereits vorhanden. Möchten Sie sie ersetzen?";
+  std::vector<std::string> arguments;
+  if (program.kind == Program::kZenity) {
+    arguments = {"--question", "--no-markup", "--title=" + ToUtf8(title), "--text=" + text};
+  } else {
+    arguments = {"--title", ToUtf8(title), "--warningyesno", text};
+  }
+  const auto outcome = RunDialog(program, arguments);
+  return outcome && outcome->exitCode == 0;
+}
+
+}  // namespace
+
+void SetDialogNotice(DialogNotice notice) {
+  std::lock_guard lock(Installed().mutex);
+  Installed().notice = std::move(notice);
+}
+
+std::vector<std::string> ZenityArguments(const SaveDialogRequest& request) {
+  std::vector<std::string> arguments{"--file-selection", "--save"};
+  if (request.overwritePrompt) arguments.push_back("--confirm-overwrite");
+  if (!request.title.empty()) arguments.push_back("--title=" + ToUtf8(request.title));
+  const std::u16string start = DefaultSaveChoice(request);
+  if (!start.empty()) arguments.push_back("--filename=" + ToUtf8(start));
+  for (const FilterEntry& entry : ParseFilter(request.filter)) {
+    arguments.push_back("--file-filter=" + entry.description + " | " + Joined(entry.patterns, " "));
+  }
+  return arguments;
+}
+
+std::vector<std::string> KdialogArguments(const SaveDialogRequest& request) {
+  std::vector<std::string> arguments;
+  if (!request.title.empty()) arguments.insert(arguments.end(), {"--title", ToUtf8(request.title)});
+  const std::u16string start = DefaultSaveChoice(request);
+  arguments.insert(arguments.end(), {"--getsavefilename", start.empty() ? "." : ToUtf8(start)});
+  std::vector<std::string> filters;
+  for (const FilterEntry& entry : ParseFilter(request.filter)) {
+    filters.push_back(entry.description + " (" + Joined(entry.patterns, " ") + ")");
+  }
+  if (!filters.empty()) arguments.push_back(Joined(filters, "\n"));
+  return arguments;
+}
+
+std::optional<std::u16string> DesktopSaveDialog::Run(const SaveDialogRequest& request) {
+  const auto program = FindDialogProgram();
+  if (!program) {
+    Tell(kNoDialogProgramText);
+    return std::nullopt;
+  }
+  SaveDialogRequest asked = request;
+  for (;;) {
+    std::optional<std::u16string> chosen = AskForPath(*program, asked);
+    if (!chosen || request.defaultExtension.empty() || HasExtension(*chosen)) return chosen;
+    const std::u16string path = *chosen + u"." + request.defaultExtension;
+    std::error_code error;
+    if (!request.overwritePrompt || !std::filesystem::exists(ToUtf8(path), error) ||
+        ConfirmReplace(*program, request.title, path)) {
+      return path;
+    }
+    asked.fileName = path;
+  }
+}
+
+}  // namespace qb

@@ -1,0 +1,23 @@
+// Runs a desktop program (a dialog) and waits for it with the message loop
+// running, so that timers, hand-offs and input go on meanwhile.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qb {
+
+struct ProgramOutcome {
+  int exitCode = -1;   // 128 + the signal for a program ended by one
+  std::string output;  // what it wrote to standard output
+};
+
+// Starts `program` (a path) with `arguments` and the extra `environment`
+// entries ("NAME=value") added to ours, standard input on /dev/null. Nothing
+// when it cannot be started, or when a quit request arrives first: the
+// program is then ended and the quit left for the outer loop.
+std::optional<ProgramOutcome> RunModalProgram(const std::string& program, const std::vector<std::string>& arguments,
+                                              const std::vector<std::string>& environment = {});
+
+}  // namespace qb
