@@ -6,6 +6,8 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/backend/x11/X11Backend.h"
+#include "platform/png/PngFile.h"
+#include "platform/script/ScreenshotHook.h"
 #include "platform/script/ScriptedUser.h"
 #include "platform/shell/ShellExecute.h"
 
@@ -20,6 +22,24 @@ std::unique_ptr<Backend> StartHeadless() {
   return backend;
 }
 
+// The screenshot step shows the real screen. A script, when one is given,
+// drives the run as on the headless backend, except for its save steps: the
+// save dialog is then the desktop's own program.
+std::unique_ptr<Backend> StartX11() {
+  auto backend = X11Backend::Open();
+  if (!backend) return nullptr;
+  SetScreenshotWriter([display = backend.get()](const std::filesystem::path& file) {
+    try {
+      display->WriteScreenPng(file);
+      return true;
+    } catch (const PngError&) {
+      return false;
+    }
+  });
+  if (const char* script = std::getenv("QUILLBROOK_SCRIPT"); script && *script) StartScriptedUser();
+  return backend;
+}
+
 }  // namespace
 
 std::unique_ptr<Backend> CreateBackend() {
@@ -30,7 +50,7 @@ std::unique_ptr<Backend> CreateBackend() {
     name = display && *display ? "x11" : "headless";
   }
   if (name == "x11") {
-    if (auto backend = X11Backend::Open()) return backend;
+    if (auto backend = StartX11()) return backend;
     std::fprintf(stderr, "quillbrook: cannot open the X display; using the headless backend\n");
   } else if (name != "headless") {
     std::fprintf(stderr, "quillbrook: unknown QUILLBROOK_BACKEND \"%s\"; using the headless backend\n", name.c_str());

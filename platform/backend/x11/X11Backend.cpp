@@ -1,7 +1,5 @@
 #include "platform/backend/x11/X11Backend.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -10,11 +8,11 @@
 #include "platform/backend/x11/X11State.h"
 #include "platform/dialogs/DesktopSaveDialog.h"
 #include "platform/gdi/window/LayeredWindow.h"
+#include "platform/png/PngFile.h"
 #include "platform/window/PaintTarget.h"
 #include "platform/window/UiThread.h"
 #include "platform/window/WindowStyles.h"
 
-#include <X11/Xatom.h>
 #include <X11/cursorfont.h>
 #include <X11/extensions/shape.h>
 
@@ -267,6 +265,8 @@ Surface X11Backend::CaptureScreen() const {
   DisplayLock lock(*state_);
   return ReadScreen(*state_);
 }
+
+void X11Backend::WriteScreenPng(const std::filesystem::path& file) const { WritePng(CaptureScreen(), file); }
 
 void X11Backend::Sync() {
   DisplayLock lock(*state_);

@@ -31,6 +31,7 @@
 // coming to us during capture and the move loop, even outside our windows.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 
 #include "platform/backend/Backend.h"
@@ -79,6 +80,8 @@ class X11Backend : public Backend {
 
   // The real screen's pixels as the server has them, alpha 255.
   Surface CaptureScreen() const;
+  // The same as a PNG file; throws qb::PngError.
+  void WriteScreenPng(const std::filesystem::path& file) const;
   // Waits until the server has handled every request made so far, and the
   // input thread has handed on every event the server sent before that.
   void Sync();
