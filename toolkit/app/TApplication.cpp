@@ -4,6 +4,7 @@
 
 #include "platform/Check.h"
 #include "platform/text/Utf.h"
+#include "toolkit/app/HiddenWindow.h"
 #include "toolkit/controls/TWinControl.h"
 #include "toolkit/dialogs/MessageBox.h"
 #include "toolkit/forms/TCustomForm.h"
@@ -25,12 +26,7 @@ TApplication* Application() { return current; }
 TApplication::TApplication() : TComponent(nullptr) {
   QB_CHECK(current == nullptr);
   InitUserInterfaceThread();
-  WNDCLASS windowClass;
-  windowClass.lpfnWndProc = &HiddenWindowProc;
-  windowClass.lpszClassName = kHiddenWindowClass;
-  RegisterClass(&windowClass);
-  window_.Reset(CreateWindowEx(0, kHiddenWindowClass, u"", WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr));
-  QB_CHECK(window_);
+  window_ = CreateHiddenWindow(kHiddenWindowClass, &HiddenWindowProc, nullptr);
   current = this;
   HWND hwnd = window_.Get();
   SynchronizeQueue::Instance().SetWakeMainThread([hwnd] { PostMessage(hwnd, WM_NULL, 0, 0); });

@@ -1,7 +1,7 @@
 #include "toolkit/app/TTimer.h"
 
-#include "platform/Check.h"
 #include "platform/window/MessageApi.h"
+#include "toolkit/app/HiddenWindow.h"
 #include "toolkit/app/TApplication.h"
 
 namespace qb {
@@ -14,13 +14,7 @@ constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  WNDCLASS windowClass;
-  windowClass.lpfnWndProc = &WindowProcedure;
-  windowClass.lpszClassName = kTimerWindowClass;
-  RegisterClass(&windowClass);
-  window_.Reset(CreateWindowEx(0, kTimerWindowClass, u"", WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr));
-  QB_CHECK(window_);
-  SetWindowLongPtr(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  window_ = CreateHiddenWindow(kTimerWindowClass, &WindowProcedure, this);
 }
 
 TTimer::~TTimer() {

@@ -18,4 +18,10 @@ class EComponentError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A component was taken as a class it is not ("Invalid class typecast").
+class EInvalidCast : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 }  // namespace qb

@@ -260,6 +260,13 @@ TCustomForm* GetParentForm(TControl* control) {
   return dynamic_cast<TCustomForm*>(control);
 }
 
+bool IsInside(const TControl* control, const TControl* ancestor) {
+  for (; control != nullptr; control = control->Parent()) {
+    if (control == ancestor) return true;
+  }
+  return false;
+}
+
 TShiftState MouseShiftState(WPARAM keys) {
   TShiftState shift;
   if (keys & MK_SHIFT) shift.Include(ssShift);

@@ -174,6 +174,9 @@ class TControl : public TComponent {
 // The form a control sits on (the control itself when it is a form), or null.
 TCustomForm* GetParentForm(TControl* control);
 
+// `control` is `ancestor` or lies on it, at any depth.
+bool IsInside(const TControl* control, const TControl* ancestor);
+
 // The shift state from the modifier bits of a mouse message's wParam.
 TShiftState MouseShiftState(WPARAM keys);
 

@@ -17,13 +17,6 @@ namespace qb {
 
 namespace {
 
-bool IsInside(const TControl* control, const TControl* ancestor) {
-  for (; control != nullptr; control = control->Parent()) {
-    if (control == ancestor) return true;
-  }
-  return false;
-}
-
 constexpr UINT kCommand = 0x0111;  // WM_COMMAND
 
 bool IsWindowed(const TControl* control) { return dynamic_cast<const TWinControl*>(control) != nullptr; }

@@ -11,17 +11,6 @@
 
 namespace qb {
 
-namespace {
-
-bool IsInside(const TControl* control, const TControl* ancestor) {
-  for (; control != nullptr; control = control->Parent()) {
-    if (control == ancestor) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   // A window smaller than its frame has an empty client area, from which the
   // frame's size cannot be told; forms start large enough.
