@@ -28,10 +28,19 @@ Value Exchange(Value& slot, Value value) {
   return previous;
 }
 
-BOOL MoveOrigin(HDC dc, POINT& origin, int x, int y, POINT* previous) {
-  if (!dc) return FALSE;
+BOOL MoveOrigin(POINT& origin, int x, int y, POINT* previous) {
   if (previous) *previous = origin;
   origin = POINT{x, y};
+  return TRUE;
+}
+
+BOOL ShiftOrigin(POINT& origin, int dx, int dy, POINT* previous) {
+  return MoveOrigin(origin, origin.x + dx, origin.y + dy, previous);
+}
+
+BOOL ReadOrigin(const POINT& origin, POINT* out) {
+  if (!out) return FALSE;
+  *out = origin;
   return TRUE;
 }
 
@@ -102,30 +111,18 @@ int SetStretchBltMode(HDC dc, int mode) {
 int GetStretchBltMode(HDC dc) { return dc ? dc->state.stretchMode : 0; }
 
 BOOL SetWindowOrgEx(HDC dc, int x, int y, POINT* previous) {
-  return dc ? MoveOrigin(dc, dc->state.windowOrg, x, y, previous) : FALSE;
+  return dc ? MoveOrigin(dc->state.windowOrg, x, y, previous) : FALSE;
 }
-BOOL GetWindowOrgEx(HDC dc, POINT* origin) {
-  if (!dc || !origin) return FALSE;
-  *origin = dc->state.windowOrg;
-  return TRUE;
-}
+BOOL GetWindowOrgEx(HDC dc, POINT* origin) { return dc ? ReadOrigin(dc->state.windowOrg, origin) : FALSE; }
 BOOL OffsetWindowOrgEx(HDC dc, int dx, int dy, POINT* previous) {
-  if (!dc) return FALSE;
-  const POINT o = dc->state.windowOrg;
-  return MoveOrigin(dc, dc->state.windowOrg, o.x + dx, o.y + dy, previous);
+  return dc ? ShiftOrigin(dc->state.windowOrg, dx, dy, previous) : FALSE;
 }
 BOOL SetViewportOrgEx(HDC dc, int x, int y, POINT* previous) {
-  return dc ? MoveOrigin(dc, dc->state.viewportOrg, x, y, previous) : FALSE;
+  return dc ? MoveOrigin(dc->state.viewportOrg, x, y, previous) : FALSE;
 }
-BOOL GetViewportOrgEx(HDC dc, POINT* origin) {
-  if (!dc || !origin) return FALSE;
-  *origin = dc->state.viewportOrg;
-  return TRUE;
-}
+BOOL GetViewportOrgEx(HDC dc, POINT* origin) { return dc ? ReadOrigin(dc->state.viewportOrg, origin) : FALSE; }
 BOOL OffsetViewportOrgEx(HDC dc, int dx, int dy, POINT* previous) {
-  if (!dc) return FALSE;
-  const POINT o = dc->state.viewportOrg;
-  return MoveOrigin(dc, dc->state.viewportOrg, o.x + dx, o.y + dy, previous);
+  return dc ? ShiftOrigin(dc->state.viewportOrg, dx, dy, previous) : FALSE;
 }
 
 int SelectClipRgn(HDC dc, HRGN region) {

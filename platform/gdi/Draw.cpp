@@ -17,17 +17,14 @@ bool PenColor(HDC dc, COLORREF& color) {
 
 // A line in surface coordinates, end point excluded.
 RECT DrawLine(const qb::DrawTarget& t, POINT from, POINT to, std::uint32_t pixel) {
-  if (from.y == to.y || from.x == to.x) {
-    RECT r{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x), std::max(from.y, to.y)};
-    // The end point is excluded, so the start point is the first pixel.
-    if (from.y == to.y) {
-      if (to.x < from.x) r = RECT{to.x + 1, from.y, from.x + 1, from.y};
-      r.bottom = r.top + 1;
-    } else {
-      if (to.y < from.y) r = RECT{from.x, to.y + 1, from.x, from.y + 1};
-      r.right = r.left + 1;
-    }
-    if (from.x == to.x && from.y == to.y) return RECT{};
+  if (from == to) return RECT{};
+  // The end point is left out, so the start point is always drawn.
+  if (from.y == to.y) {
+    const RECT r = to.x > from.x ? RECT{from.x, from.y, to.x, from.y + 1} : RECT{to.x + 1, from.y, from.x + 1, from.y + 1};
+    return qb::FillClipped(t, r, pixel);
+  }
+  if (from.x == to.x) {
+    const RECT r = to.y > from.y ? RECT{from.x, from.y, from.x + 1, to.y} : RECT{from.x, to.y + 1, from.x + 1, from.y + 1};
     return qb::FillClipped(t, r, pixel);
   }
   const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
@@ -47,6 +44,14 @@ RECT DrawLine(const qb::DrawTarget& t, POINT from, POINT to, std::uint32_t pixel
     }
   }
   return RECT{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1, std::max(from.y, to.y) + 1};
+}
+
+// The one-pixel border just inside `r` (surface coordinates).
+void FillBorder(const qb::DrawTarget& t, const RECT& r, std::uint32_t pixel) {
+  for (const RECT& side : {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
+                           RECT{r.left, r.top, r.left + 1, r.bottom}, RECT{r.right - 1, r.top, r.right, r.bottom}}) {
+    qb::FillClipped(t, side, pixel);
+  }
 }
 
 POINT ToSurfacePoint(HDC dc, const qb::DrawTarget& t, int x, int y) {
@@ -72,11 +77,7 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
   qb::DrawTarget t;
   if (!dc->Target(t)) return TRUE;
   const RECT r = qb::ToSurface(dc->state, t, *rect);
-  const std::uint32_t pixel = qb::PixelFromColor(color);
-  for (const RECT& side : {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
-                           RECT{r.left, r.top, r.left + 1, r.bottom}, RECT{r.right - 1, r.top, r.right, r.bottom}}) {
-    qb::FillClipped(t, side, pixel);
-  }
+  FillBorder(t, r, qb::PixelFromColor(color));
   dc->Changed(r);
   return TRUE;
 }
@@ -125,13 +126,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
                                 : RECT{r.left, r.top, r.right - 1, r.bottom - 1};
     qb::FillClipped(t, inside, qb::PixelFromColor(fill));
   }
-  if (outline) {
-    const std::uint32_t pixel = qb::PixelFromColor(pen);
-    for (const RECT& side : {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
-                             RECT{r.left, r.top, r.left + 1, r.bottom}, RECT{r.right - 1, r.top, r.right, r.bottom}}) {
-      qb::FillClipped(t, side, pixel);
-    }
-  }
+  if (outline) FillBorder(t, r, qb::PixelFromColor(pen));
   dc->Changed(r);
   return TRUE;
 }
