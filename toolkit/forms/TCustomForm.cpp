@@ -44,6 +44,11 @@ void TCustomForm::InitializeForm() {
   if (OnCreate) OnCreate(this);
 }
 
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  if (Visible() && !(HandleAllocated() && IsWindowVisible(Handle()))) VisibleChanged();
+}
+
 void TCustomForm::BeforeDestruction() {
   if (destroyRaised_) return;
   destroyRaised_ = true;

@@ -97,6 +97,9 @@ class TCustomForm : public TWinControl {
   TNotifyEvent OnDestroy;
   TShortCutEvent OnShortCut;
 
+  // A form made visible while it was loading is shown now.
+  void Loaded() override;
+
   // The form's shortcut handling for a key-down: OnShortCut.
   bool IsShortCut(TWMKey& key);
 

@@ -115,5 +115,23 @@ TEST_F(FormLoading, TheApplicationMakesTheFirstFormTheMainFormAndListsItsForms) 
   EXPECT_EQ(application.Forms(), (std::vector<TCustomForm*>{main}));
 }
 
+class TShownWhenLoaded : public TForm {
+ public:
+  using TForm::TForm;
+  bool shownWhileLoading = true;
+
+ protected:
+  void CreateComponents() override {
+    SetVisible(true);
+    shownWhileLoading = HandleAllocated() && IsWindowVisible(Handle());
+  }
+};
+
+TEST_F(FormLoading, AFormMadeVisibleInItsDescriptionIsShownOnceLoaded) {
+  auto form = NewForm<TShownWhenLoaded>();
+  EXPECT_FALSE(form->shownWhileLoading);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
 }  // namespace
 }  // namespace qb
