@@ -6,6 +6,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/backend/x11/X11Backend.h"
+#include "platform/gdi/window/ScreenComposer.h"
 #include "platform/png/PngFile.h"
 #include "platform/script/ScreenshotHook.h"
 #include "platform/script/ScriptedUser.h"
@@ -18,6 +19,7 @@ std::unique_ptr<Backend> StartHeadless() {
   // A headless run records shell requests (the event log has them) and opens nothing.
   SetShellHandler([](std::u16string_view, std::u16string_view) {});
   auto backend = HeadlessBackend::FromEnvironment();
+  InstallScreenshotWriter();
   StartScriptedUser();
   return backend;
 }

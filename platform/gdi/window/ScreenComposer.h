@@ -28,8 +28,8 @@ Surface CaptureWindow(HWND hwnd);
 void WriteScreenPng(const std::filesystem::path& file);
 void WriteWindowPng(HWND hwnd, const std::filesystem::path& file);
 
-// Makes the scripted user's "screenshot FILE" step write the screen. The
-// program calls it once at start-up.
+// Makes the scripted user's "screenshot FILE" step write this screen; the
+// headless backend installs it when it starts.
 void InstallScreenshotWriter();
 
 }  // namespace qb
