@@ -184,23 +184,21 @@ void X11Backend::PlaceWindow(HWND hwnd, const RECT& rect) {
   record.rect = rect;
   XMoveResizeWindow(state_->display, record.id, rect.left, rect.top, unsigned(std::max(LONG{1}, rect.right - rect.left)),
                     unsigned(std::max(LONG{1}, rect.bottom - rect.top)));
+  UpdateMapping(*state_, record);
 }
 
 void X11Backend::ShowWindow(HWND hwnd, bool visible) {
   DisplayLock lock(*state_);
   XWindowRecord& record = EnsureXWindow(*state_, hwnd);
-  if (record.mapped == visible) return;
-  if (visible) {
-    // Map with the picture in place, so that the window never appears
-    // without its pixels.
-    if (!record.presented) PresentWindow(hwnd);
-    XMapWindow(state_->display, record.id);
-    record.mapped = true;
+  if (record.shown == visible) return;
+  record.shown = visible;
+  // Map with the picture in place, so that the window never appears
+  // without its pixels.
+  if (visible && !record.presented) PresentWindow(hwnd);
+  UpdateMapping(*state_, record);
+  if (record.mapped) {
     ApplyStacking(*state_);
     FollowActiveWindow(*state_);
-  } else {
-    XUnmapWindow(state_->display, record.id);
-    record.mapped = false;
   }
 }
 

@@ -35,7 +35,8 @@ struct XWindowRecord {
   Window id = 0;
   bool argb = false;     // made with the 32-bit ARGB visual
   RECT rect{};
-  bool mapped = false;
+  bool shown = false;    // the core shows it
+  bool mapped = false;   // shown and not empty: X has no windows of size 0
   bool presented = false;
   Pixmap pixmap = 0;     // the window's picture and background
   GC gc = nullptr;
@@ -92,6 +93,8 @@ class DisplayLock {
 // window.cpp
 XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd);
 void DestroyXWindow(X11Backend::State& state, XWindowRecord& record);
+// Maps or unmaps the X window as `shown` and the size ask.
+void UpdateMapping(X11Backend::State& state, XWindowRecord& record);
 // Stacks our X windows in the core's order of top-level windows.
 void ApplyStacking(X11Backend::State& state);
 void FollowActiveWindow(X11Backend::State& state);

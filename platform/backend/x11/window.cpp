@@ -52,18 +52,16 @@ XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd) {
   if (it != state.windows.end() && it->second.argb == argb) return it->second;
   // The visual of an X window is fixed when it is made: a window that
   // became layered (or stopped being) gets a new X window in its place.
-  bool mapped = false;
+  bool shown = false;
   if (it != state.windows.end()) {
-    mapped = it->second.mapped;
+    shown = it->second.shown;
     DestroyXWindow(state, it->second);
     state.windows.erase(it);
   }
   XWindowRecord& record = state.windows[hwnd] = MakeXWindow(state, hwnd, argb);
   ApplyStacking(state);
-  if (mapped) {
-    XMapWindow(state.display, record.id);
-    record.mapped = true;
-  }
+  record.shown = shown;
+  UpdateMapping(state, record);
   return record;
 }
 
@@ -77,6 +75,18 @@ void DestroyXWindow(X11Backend::State& state, XWindowRecord& record) {
   if (record.pixmap) XFreePixmap(state.display, record.pixmap);
   XDestroyWindow(state.display, record.id);
   record = XWindowRecord{};
+}
+
+void UpdateMapping(X11Backend::State& state, XWindowRecord& record) {
+  const RECT& r = record.rect;
+  const bool wanted = record.shown && r.right > r.left && r.bottom > r.top;
+  if (wanted == record.mapped) return;
+  if (wanted) {
+    XMapWindow(state.display, record.id);
+  } else {
+    XUnmapWindow(state.display, record.id);
+  }
+  record.mapped = wanted;
 }
 
 void ApplyStacking(X11Backend::State& state) {

@@ -48,13 +48,20 @@ X11Session* X11Session::Get() {
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) return nullptr;
     TakeTurnOnDisplay(display);
+    auto* connection = new Connection{OpenWithRetry()};
+    if (!connection->display) return nullptr;
+    // Posing as a compositing manager lets the backend's compositor path be
+    // tested too; LimitFeatures takes the pose away again.
+    ::Display* input = connection->display;
+    const Window owner = XCreateSimpleWindow(input, DefaultRootWindow(input), 0, 0, 1, 1, 0, 0, 0);
+    const std::string selection = "_NET_WM_CM_S" + std::to_string(DefaultScreen(input));
+    XSetSelectionOwner(input, XInternAtom(input, selection.c_str(), False), owner, CurrentTime);
+    XSync(input, False);
     // The test suites run with the headless backend; these tests want the
     // real one, chosen before the loop starts.
     setenv("QUILLBROOK_BACKEND", "x11", 1);
     X11Backend* backend = CurrentX11Backend();
     if (!backend) return nullptr;
-    auto* connection = new Connection{OpenWithRetry()};
-    if (!connection->display) return nullptr;
     return new X11Session(*backend, connection);
   }();
   return session;
