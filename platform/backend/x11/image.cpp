@@ -10,7 +10,10 @@
 namespace qb {
 namespace {
 
-bool errorSeen = false;  // set by CatchErrors' handler while a probe runs
+// Xlib's error handlers take no context, so the probe's handler reports
+// through this flag. Only the probe uses it, at start-up, before the input
+// thread runs.
+bool errorSeen = false;
 
 int CatchErrors(::Display*, XErrorEvent*) {
   errorSeen = true;

@@ -6,8 +6,6 @@
 #include "platform/window/UiThread.h"
 #include "platform/window/WindowStyles.h"
 
-#include <X11/extensions/shape.h>
-
 namespace qb {
 namespace {
 

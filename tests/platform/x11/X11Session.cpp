@@ -48,6 +48,9 @@ X11Session* X11Session::Get() {
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) return nullptr;
     TakeTurnOnDisplay(display);
+    // The backend's connection is used from two threads, which Xlib must
+    // be told before any connection of the process opens.
+    XInitThreads();
     auto* connection = new Connection{OpenWithRetry()};
     if (!connection->display) return nullptr;
     // Posing as a compositing manager lets the backend's compositor path be
