@@ -8,6 +8,7 @@
 
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/Dc.h"
+#include "platform/gdi/Icon.h"
 #include "platform/gdi/PixelOps.h"
 #include "skin/data/PictureCopy.h"
 #include "skin/data/SkinImage.h"
@@ -162,7 +163,36 @@ void TskBitmap::Assign(const TPersistent* source) {
     if (dib.bitsPerPixel == 32) UpdatePartialAlpha();
     return;
   }
+  if (const auto* icon = dynamic_cast<const TIcon*>(source)) {
+    AssignPicture(*icon);
+    return;
+  }
   TPersistent::Assign(source);
+}
+
+void TskBitmap::AssignPicture(const TIcon& icon) {
+  KeyTransparent = false;
+  PartialAlpha = false;
+  if (icon.Empty()) {
+    Release();
+    return;
+  }
+  // The icon is drawn over magenta; what it leaves magenta stays clear.
+  constexpr std::uint32_t kMagenta = 0x00FF00FFu;
+  TskBitmap drawn;
+  drawn.SetSize(icon.Width(), icon.Height());
+  drawn.FillRect({0, 0, drawn.width_, drawn.height_}, kMagenta);
+  DrawIconEx(drawn.DC(), 0, 0, icon.Handle(), icon.Width(), icon.Height(), 0, nullptr, DI_NORMAL);
+  SetSize(drawn.width_, drawn.height_);
+  std::fill_n(pixels_, std::size_t(width_) * std::size_t(height_), 0u);
+  for (int y = 0; y < height_; ++y) {
+    const std::uint32_t* in = drawn.ScanLine(y);
+    std::uint32_t* out = ScanLine(y);
+    for (int x = 0; x < width_; ++x) {
+      if ((in[x] & 0x00FFFFFFu) != kMagenta) out[x] = in[x];
+    }
+  }
+  SetAlpha(255);
 }
 
 void TskBitmap::AssignTo(TPersistent* dest) const {

@@ -21,6 +21,7 @@
 #include "toolkit/graphics/Colors.h"
 #include "toolkit/graphics/TBitmap.h"
 #include "toolkit/graphics/TCanvas.h"
+#include "toolkit/graphics/TIcon.h"
 
 namespace qb {
 
@@ -57,8 +58,9 @@ class TskBitmap : public TPersistent {
   // The surface whose device context `dc` is, or null.
   static TskBitmap* FromDC(HDC dc);
 
-  // Copies a TskBitmap (pixels and flags) or a TBitmap: a 32-bit one with its
-  // alpha (then UpdatePartialAlpha), any other with alpha 255.
+  // Copies a TskBitmap (pixels and flags), a TBitmap (a 32-bit one with its
+  // alpha, then UpdatePartialAlpha; any other with alpha 255) or a TIcon (its
+  // drawn pixels with alpha 255, pixels it leaves undrawn black).
   void Assign(const TPersistent* source) override;
   // `bitmap` becomes a 32-bit picture of the surface's size and pixels.
   void CopyToBitmap(TBitmap& bitmap) const;
@@ -116,6 +118,7 @@ class TskBitmap : public TPersistent {
  private:
   class SurfaceDc;
   void Release();
+  void AssignPicture(const TIcon& icon);
 
   int width_ = 0;
   int height_ = 0;

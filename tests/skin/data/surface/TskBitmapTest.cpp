@@ -157,6 +157,19 @@ TEST(TskBitmap, AssignFromPicturesAndBack) {
   EXPECT_TRUE(twin.PartialAlpha);
 }
 
+TEST(TskBitmap, AssignFromAnIconKeepsWhatItDraws) {
+  auto* handle = new HICON__;
+  handle->picture.Resize(3, 1);
+  handle->picture.At(0, 0) = 0xFFFF0000u;  // opaque red
+  handle->picture.At(2, 0) = 0xFF0000FFu;  // opaque blue; the middle stays clear
+  TIcon icon;
+  icon.SetHandle(handle);
+  TskBitmap s;
+  Fill(s, {{0x12345678u, 0x12345678u, 0x12345678u}});
+  s.Assign(&icon);
+  EXPECT_EQ(Read(s), (Pixels{{0xFFFF0000u, 0xFF000000u, 0xFF0000FFu}}));
+}
+
 TEST(DrawToSurface, ModesFollowTheSource) {
   const std::uint32_t target = 0xFF0000FFu;
   const struct {
