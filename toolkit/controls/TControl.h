@@ -37,14 +37,13 @@ enum TControlStateFlag {
   csClicked,      // a release inside the control is a click
   csPaintCopy,    // the control paints a copy of itself into someone else's picture
   csCreating,     // the window handle is being made
-  csFocusing,     // the control is taking the focus
 };
 using TControlState = EnumSet<TControlStateFlag>;
 
 enum TControlStyleFlag {
   csCaptureMouse,  // the control keeps the pointer while the left button is down
   csClickEvents,   // a press and release inside is a click
-  csOpaque,        // the control paints its whole area
+  csOpaque,        // the control paints its whole area; its background is not erased
 };
 using TControlStyle = EnumSet<TControlStyleFlag>;
 

@@ -412,10 +412,11 @@ void TWinControl::WndProc(TMessage& message) {
       PaintMessage(message);
       return;
     case WM_ERASEBKGND: {
+      message.Result = 1;
+      if (ControlStyle().Contains(csOpaque)) return;
       const RECT area = ClientRect();
       GdiHandle<HBRUSH> brush(CreateSolidBrush(ColorToRGB(Color())));
       FillRect(reinterpret_cast<HDC>(message.WParam), &area, brush.get());
-      message.Result = 1;
       return;
     }
     case WM_SETFOCUS:

@@ -69,7 +69,10 @@ HFONT TFont::Handle() {
 
 void TFont::Assign(const TPersistent* source) {
   if (const auto* font = dynamic_cast<const TFont*>(source)) {
-    if (font == this) return;
+    if (font == this || (font->name_ == name_ && font->height_ == height_ && font->style_ == style_ &&
+                         font->color_ == color_ && font->charset_ == charset_)) {
+      return;
+    }
     name_ = font->name_;
     height_ = font->height_;
     style_ = font->style_;

@@ -43,7 +43,8 @@ class TFont : public TPersistent {
   HFONT Handle();
   LOGFONT Description() const;
 
-  // Copies every attribute from another TFont, with one change notification.
+  // Copies every attribute from another TFont, with one change notification
+  // (none when nothing differs).
   void Assign(const TPersistent* source) override;
 
   TNotifyEvent OnChange;

@@ -1,5 +1,7 @@
 #include "toolkit/thread/SynchronizeQueue.h"
 
+#include <utility>
+
 #include "platform/Check.h"
 
 namespace qb {
@@ -53,7 +55,7 @@ bool SynchronizeQueue::CheckSynchronize() {
       }
       // Once done is set the worker may return and its call record is gone.
       std::lock_guard lock(mutex_);
-      call->error = error;
+      call->error = std::move(error);
       call->done = true;
       ran_.notify_all();
     }

@@ -1,5 +1,7 @@
 #include "toolkit/thread/TThread.h"
 
+#include <utility>
+
 #include "platform/Check.h"
 #include "toolkit/thread/SynchronizeQueue.h"
 
@@ -65,7 +67,7 @@ void TThread::Run() {
     // Start holds the lock until thread_ is assigned, so the detach below
     // never races with it.
     std::lock_guard lock(mutex_);
-    fatal_ = fatal;
+    fatal_ = std::move(fatal);
     freeSelf = freeOnTerminate_;
     if (freeSelf) thread_.detach();
     finished_.store(true);
