@@ -26,9 +26,12 @@
 // Input comes from a thread of the backend that waits on the connection
 // and hands raw events to the core (RawInput.h): pointer positions in
 // screen coordinates, raw button presses (the core decides double clicks),
-// virtual keys, and focus changes. A click gives the window the X input
-// focus. The pointer grab the server takes on a button press keeps motion
-// coming to us during capture and the move loop, even outside our windows.
+// virtual keys, and another program taking the focus. No window manager
+// gives override-redirect windows the keyboard: a click on one of ours, and
+// the core activating one of ours, move the X input focus to it. The
+// pointer grab the server takes on a button press keeps motion coming to us
+// during capture and the move loop, even outside our windows; a capture
+// without a button held sees the pointer only over our windows.
 #pragma once
 
 #include <filesystem>
