@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "platform/dialogs/ModalProgram.h"
+#include "platform/dialogs/PortalSaveDialog.h"
 #include "platform/process/ExecutableSearch.h"
 #include "platform/text/Utf.h"
 
@@ -106,7 +107,7 @@ std::optional<ProgramOutcome> RunDialog(const DialogProgram& program, const std:
 std::optional<std::u16string> AskForPath(const DialogProgram& program, const SaveDialogRequest& request) {
   const auto outcome = RunDialog(program, program.kind == Program::kZenity ? ZenityArguments(request)
                                                                             : KdialogArguments(request));
-  if (!outcome || outcome->exitCode != 0) return std::nullopt;
+  if (!outcome || outcome->interrupted || outcome->exitCode != 0) return std::nullopt;
   std::string path = outcome->output;
   if (!path.empty() && path.back() == '\n') path.pop_back();
   if (path.empty()) return std::nullopt;
@@ -122,7 +123,7 @@ bool ConfirmReplace(const DialogProgram& program, const std::u16string& title, c
     arguments = {"--title", ToUtf8(title), "--warningyesno", text};
   }
   const auto outcome = RunDialog(program, arguments);
-  return outcome && outcome->exitCode == 0;
+  return outcome && !outcome->interrupted && outcome->exitCode == 0;
 }
 
 }  // namespace
@@ -158,21 +159,27 @@ std::vector<std::string> KdialogArguments(const SaveDialogRequest& request) {
 }
 
 std::optional<std::u16string> DesktopSaveDialog::Run(const SaveDialogRequest& request) {
-  const auto program = FindDialogProgram();
-  if (!program) {
-    Tell(kNoDialogProgramText);
-    return std::nullopt;
-  }
   SaveDialogRequest asked = request;
   for (;;) {
-    std::optional<std::u16string> chosen = AskForPath(*program, asked);
+    std::optional<std::u16string> chosen;
+    std::optional<DialogProgram> program;
+    if (const auto portal = AskPortalForSavePath(asked)) {
+      chosen = portal->path;
+    } else {
+      program = FindDialogProgram();
+      if (!program) {
+        Tell(kNoDialogProgramText);
+        return std::nullopt;
+      }
+      chosen = AskForPath(*program, asked);
+    }
     if (!chosen || request.defaultExtension.empty() || HasExtension(*chosen)) return chosen;
     const std::u16string path = *chosen + u"." + request.defaultExtension;
     std::error_code error;
-    if (!request.overwritePrompt || !std::filesystem::exists(ToUtf8(path), error) ||
-        ConfirmReplace(*program, request.title, path)) {
-      return path;
-    }
+    if (!request.overwritePrompt || !std::filesystem::exists(ToUtf8(path), error)) return path;
+    // The portal asks about an existing name itself once it is accepted
+    // there; the dialog programs are asked here.
+    if (program && ConfirmReplace(*program, request.title, path)) return path;
     asked.fileName = path;
   }
 }

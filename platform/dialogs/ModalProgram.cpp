@@ -97,7 +97,7 @@ std::optional<ProgramOutcome> RunModalProgram(const std::string& program, const 
   const bool answered = RunModalUntil([&] { return finished.load(); });
   if (!answered) kill(-pid, SIGTERM);
   collector.join();
-  if (!answered) return std::nullopt;
+  outcome.interrupted = !answered;
   return outcome;
 }
 

@@ -11,12 +11,14 @@ namespace qb {
 struct ProgramOutcome {
   int exitCode = -1;   // 128 + the signal for a program ended by one
   std::string output;  // what it wrote to standard output
+  // A quit request came first: the program was ended (with everything it
+  // started) and the quit left for the outer loop.
+  bool interrupted = false;
 };
 
 // Starts `program` (a path) with `arguments` and the extra `environment`
-// entries ("NAME=value") added to ours, standard input on /dev/null. Nothing
-// when it cannot be started, or when a quit request arrives first: the
-// program is then ended and the quit left for the outer loop.
+// entries ("NAME=value") added to ours, standard input on /dev/null, and
+// waits for it to end. Nothing when it cannot be started.
 std::optional<ProgramOutcome> RunModalProgram(const std::string& program, const std::vector<std::string>& arguments,
                                               const std::vector<std::string>& environment = {});
 

@@ -1,0 +1,147 @@
+#include "platform/dialogs/PortalSaveDialog.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/dialogs/ModalProgram.h"
+#include "platform/process/ExecutableSearch.h"
+#include "platform/text/Utf.h"
+
+namespace qb {
+namespace {
+
+// The portal answers with a Response signal on a request object of its
+// own. The monitor is subscribed before the call, so that the answer
+// cannot slip past, and picks the signal by our handle token. Exit code 2:
+// the portal did not take the call.
+constexpr char kAskScript[] = R"(token=$1 gdbus=$2 options=$3 title=$4
+dir=$(mktemp -d) || exit 2
+mkfifo "$dir/signals" || exit 2
+"$gdbus" monitor --session --dest org.freedesktop.portal.Desktop >"$dir/signals" &
+monitor=$!
+exec 3<"$dir/signals"
+rm -rf "$dir"
+finish() { kill "$monitor" 2>/dev/null; exit "$1"; }
+read -r ready <&3 || finish 2
+"$gdbus" call --session --timeout 10 --dest org.freedesktop.portal.Desktop \
+  --object-path /org/freedesktop/portal/desktop --method org.freedesktop.portal.FileChooser.SaveFile \
+  "" "$title" "$options" >/dev/null || finish 2
+while read -r line <&3; do
+  case "$line" in
+    *"/$token: org.freedesktop.portal.Request.Response"*) printf '%s\n' "$line"; finish 0 ;;
+  esac
+done
+finish 2
+)";
+
+// A text in single quotes for GVariant's text form.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) {
+    if (c == '\'' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "'";
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "" : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// file:// URI to path: percent escapes undone, nothing for other schemes.
+std::optional<std::string> PathOfUri(const std::string& uri) {
+  const std::string scheme = "file://";
+  if (uri.rfind(scheme, 0) != 0) return std::nullopt;
+  std::string rest = uri.substr(scheme.size());
+  const std::size_t slash = rest.find('/');
+  if (slash == std::string::npos) return std::nullopt;
+  rest = rest.substr(slash);  // drops a host name such as "localhost"
+  std::string path;
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    if (rest[i] == '%' && i + 2 < rest.size() && HexValue(rest[i + 1]) >= 0 && HexValue(rest[i + 2]) >= 0) {
+      path += char(HexValue(rest[i + 1]) * 16 + HexValue(rest[i + 2]));
+      i += 2;
+    } else {
+      path += rest[i];
+    }
+  }
+  return path;
+}
+
+}  // namespace
+
+std::string PortalSaveOptions(const SaveDialogRequest& request, const std::string& handleToken) {
+  const std::string start = ToUtf8(DefaultSaveChoice(request));
+  std::string options = "{'handle_token': <" + Quoted(handleToken) + ">";
+  if (!NameOf(start).empty()) options += ", 'current_name': <" + Quoted(NameOf(start)) + ">";
+  // A byte string: GVariant's b'' form carries the closing zero the portal
+  // expects of a file name.
+  if (!FolderOf(start).empty()) options += ", 'current_folder': <b" + Quoted(FolderOf(start)) + ">";
+  std::vector<std::string> filters;
+  const std::string filter = ToUtf8(request.filter);
+  std::vector<std::string> parts;
+  for (std::size_t start = 0; start <= filter.size();) {
+    const std::size_t bar = std::min(filter.find('|', start), filter.size());
+    parts.push_back(filter.substr(start, bar - start));
+    start = bar + 1;
+  }
+  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+    std::string patterns;
+    for (std::size_t from = 0; from <= parts[i + 1].size();) {
+      const std::size_t semicolon = std::min(parts[i + 1].find(';', from), parts[i + 1].size());
+      const std::string pattern = parts[i + 1].substr(from, semicolon - from);
+      if (!pattern.empty()) patterns += std::string(patterns.empty() ? "" : ", ") + "(uint32 0, " + Quoted(pattern) + ")";
+      from = semicolon + 1;
+    }
+    if (!patterns.empty()) filters.push_back("(" + Quoted(parts[i]) + ", [" + patterns + "])");
+  }
+  if (!filters.empty()) {
+    std::string list;
+    for (const std::string& f : filters) list += (list.empty() ? "" : ", ") + f;
+    options += ", 'filters': <[" + list + "]>, 'current_filter': <" + filters.front() + ">";
+  }
+  return options + "}";
+}
+
+std::optional<std::u16string> PathFromPortalResponse(const std::string& line) {
+  const std::size_t open = line.find("(uint32 ");
+  if (open == std::string::npos || line.compare(open + 8, 2, "0,") != 0) return std::nullopt;
+  const std::size_t uris = line.find("'uris': <['", open);
+  if (uris == std::string::npos) return std::nullopt;
+  const std::size_t begin = uris + 11;
+  const std::size_t end = line.find('\'', begin);
+  if (end == std::string::npos) return std::nullopt;
+  const auto path = PathOfUri(line.substr(begin, end - begin));
+  if (!path || path->empty()) return std::nullopt;
+  return ToUtf16(*path);
+}
+
+std::optional<PortalAnswer> AskPortalForSavePath(const SaveDialogRequest& request) {
+  const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  if (!bus || !*bus) return std::nullopt;
+  const auto gdbus = FindExecutable(u"gdbus");
+  if (!gdbus) return std::nullopt;
+  const std::string token = "quillbrook" + std::to_string(getpid());
+  const auto outcome = RunModalProgram("/bin/sh", {"-c", kAskScript, "sh", token, ToUtf8(*gdbus),
+                                                   PortalSaveOptions(request, token), ToUtf8(request.title)});
+  if (outcome && outcome->interrupted) return PortalAnswer{};
+  if (!outcome || outcome->exitCode != 0) return std::nullopt;
+  return PortalAnswer{PathFromPortalResponse(outcome->output)};
+}
+
+}  // namespace qb
