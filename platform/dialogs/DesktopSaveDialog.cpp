@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <mutex>
 
+#include "platform/dialogs/DialogFilter.h"
 #include "platform/dialogs/ModalProgram.h"
 #include "platform/dialogs/PortalSaveDialog.h"
 #include "platform/process/ExecutableSearch.h"
@@ -33,44 +34,6 @@ void Tell(const std::u16string& text) {
   } else {
     std::fprintf(stderr, "quillbrook: %s\n", ToUtf8(text).c_str());
   }
-}
-
-struct FilterEntry {
-  std::string description;
-  std::vector<std::string> patterns;
-};
-
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// "description|pattern;pattern|…" as the Windows dialogs take it.
-std::vector<FilterEntry> ParseFilter(const std::u16string& filter) {
-  std::vector<std::string> parts;
-  const std::string text = ToUtf8(filter);
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t bar = std::min(text.find('|', start), text.size());
-    parts.push_back(text.substr(start, bar - start));
-    start = bar + 1;
-  }
-  std::vector<FilterEntry> entries;
-  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
-    FilterEntry entry{Trimmed(parts[i]), {}};
-    std::size_t from = 0;
-    const std::string& patterns = parts[i + 1];
-    while (from <= patterns.size()) {
-      const std::size_t semicolon = std::min(patterns.find(';', from), patterns.size());
-      if (std::string pattern = Trimmed(patterns.substr(from, semicolon - from)); !pattern.empty()) {
-        entry.patterns.push_back(pattern);
-      }
-      from = semicolon + 1;
-    }
-    if (!entry.patterns.empty()) entries.push_back(entry);
-  }
-  return entries;
 }
 
 std::string Joined(const std::vector<std::string>& items, const char* separator) {
@@ -139,7 +102,7 @@ std::vector<std::string> ZenityArguments(const SaveDialogRequest& request) {
   if (!request.title.empty()) arguments.push_back("--title=" + ToUtf8(request.title));
   const std::u16string start = DefaultSaveChoice(request);
   if (!start.empty()) arguments.push_back("--filename=" + ToUtf8(start));
-  for (const FilterEntry& entry : ParseFilter(request.filter)) {
+  for (const DialogFilter& entry : ParseDialogFilter(request.filter)) {
     arguments.push_back("--file-filter=" + entry.description + " | " + Joined(entry.patterns, " "));
   }
   return arguments;
@@ -151,7 +114,7 @@ std::vector<std::string> KdialogArguments(const SaveDialogRequest& request) {
   const std::u16string start = DefaultSaveChoice(request);
   arguments.insert(arguments.end(), {"--getsavefilename", start.empty() ? "." : ToUtf8(start)});
   std::vector<std::string> filters;
-  for (const FilterEntry& entry : ParseFilter(request.filter)) {
+  for (const DialogFilter& entry : ParseDialogFilter(request.filter)) {
     filters.push_back(entry.description + " (" + Joined(entry.patterns, " ") + ")");
   }
   if (!filters.empty()) arguments.push_back(Joined(filters, "\n"));

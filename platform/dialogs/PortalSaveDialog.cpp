@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/dialogs/DialogFilter.h"
 #include "platform/dialogs/ModalProgram.h"
 #include "platform/process/ExecutableSearch.h"
 #include "platform/text/Utf.h"
@@ -93,22 +94,12 @@ std::string PortalSaveOptions(const SaveDialogRequest& request, const std::strin
   // expects of a file name.
   if (!FolderOf(start).empty()) options += ", 'current_folder': <b" + Quoted(FolderOf(start)) + ">";
   std::vector<std::string> filters;
-  const std::string filter = ToUtf8(request.filter);
-  std::vector<std::string> parts;
-  for (std::size_t start = 0; start <= filter.size();) {
-    const std::size_t bar = std::min(filter.find('|', start), filter.size());
-    parts.push_back(filter.substr(start, bar - start));
-    start = bar + 1;
-  }
-  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+  for (const DialogFilter& entry : ParseDialogFilter(request.filter)) {
     std::string patterns;
-    for (std::size_t from = 0; from <= parts[i + 1].size();) {
-      const std::size_t semicolon = std::min(parts[i + 1].find(';', from), parts[i + 1].size());
-      const std::string pattern = parts[i + 1].substr(from, semicolon - from);
-      if (!pattern.empty()) patterns += std::string(patterns.empty() ? "" : ", ") + "(uint32 0, " + Quoted(pattern) + ")";
-      from = semicolon + 1;
+    for (const std::string& pattern : entry.patterns) {
+      patterns += std::string(patterns.empty() ? "" : ", ") + "(uint32 0, " + Quoted(pattern) + ")";
     }
-    if (!patterns.empty()) filters.push_back("(" + Quoted(parts[i]) + ", [" + patterns + "])");
+    filters.push_back("(" + Quoted(entry.description) + ", [" + patterns + "])");
   }
   if (!filters.empty()) {
     std::string list;
