@@ -38,6 +38,8 @@ class TApplication : public TComponent {
   TApplication();
   ~TApplication() override;
 
+  // The program entry's first step; everything is ready once the object
+  // exists.
   void Initialize() {}
 
   const std::u16string& Title() const { return title_; }

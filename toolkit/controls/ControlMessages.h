@@ -25,8 +25,7 @@ struct TMessage {
 using TWndMethod = std::function<void(TMessage& message)>;
 
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_ACTIVATE = CM_BASE + 0;
-constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
+// Popups and menus close; sent by the window frame to the controls.
 constexpr UINT CM_CANCELMODE = CM_BASE + 4;
 // wParam: the virtual key; result non-zero when a control took the key.
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
@@ -45,7 +44,6 @@ constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
-constexpr UINT CN_KEYUP = CN_BASE + WM_KEYUP;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
 constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
