@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <vector>
 
@@ -112,12 +113,21 @@ std::string PortalSaveOptions(const SaveDialogRequest& request, const std::strin
 std::optional<std::u16string> PathFromPortalResponse(const std::string& line) {
   const std::size_t open = line.find("(uint32 ");
   if (open == std::string::npos || line.compare(open + 8, 2, "0,") != 0) return std::nullopt;
-  const std::size_t uris = line.find("'uris': <['", open);
+  const std::string key = "'uris': <[";
+  const std::size_t uris = line.find(key, open);
   if (uris == std::string::npos) return std::nullopt;
-  const std::size_t begin = uris + 11;
-  const std::size_t end = line.find('\'', begin);
-  if (end == std::string::npos) return std::nullopt;
-  const auto path = PathOfUri(line.substr(begin, end - begin));
+  // GVariant prints a text in single quotes, or in double quotes when it
+  // holds a single quote, with a backslash before the closing quote's kind.
+  std::size_t at = uris + key.size();
+  if (at >= line.size() || (line[at] != '\'' && line[at] != '"')) return std::nullopt;
+  const char quote = line[at++];
+  std::string uri;
+  for (; at < line.size() && line[at] != quote; ++at) {
+    if (line[at] == '\\' && at + 1 < line.size()) ++at;
+    uri += line[at];
+  }
+  if (at >= line.size()) return std::nullopt;
+  const auto path = PathOfUri(uri);
   if (!path || path->empty()) return std::nullopt;
   return ToUtf16(*path);
 }
@@ -127,7 +137,9 @@ std::optional<PortalAnswer> AskPortalForSavePath(const SaveDialogRequest& reques
   if (!bus || !*bus) return std::nullopt;
   const auto gdbus = FindExecutable(u"gdbus");
   if (!gdbus) return std::nullopt;
-  const std::string token = "quillbrook" + std::to_string(getpid());
+  // The token names the portal's request object: unique to this dialog.
+  const std::string token = "quillbrook" + std::to_string(getpid()) + "_" +
+                            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
   const auto outcome = RunModalProgram("/bin/sh", {"-c", kAskScript, "sh", token, ToUtf8(*gdbus),
                                                    PortalSaveOptions(request, token), ToUtf8(request.title)});
   if (outcome && outcome->interrupted) return PortalAnswer{};

@@ -157,7 +157,6 @@ TEST_F(DesktopDialog, AnExistingFileBehindTheAddedExtensionIsAskedAbout) {
 // exits with `callExit`; "monitor" announces itself, and once the call has
 // been made prints the portal's Response signal for our request.
 TEST_F(DesktopDialog, ThePortalAsksFirstWhenOneAnswers) {
-  const std::string token = "quillbrook" + std::to_string(getpid());
   struct Case {
     const char* what;
     bool bus;
@@ -186,13 +185,16 @@ TEST_F(DesktopDialog, ThePortalAsksFirstWhenOneAnswers) {
     }
     const std::string called = (temp.Path() / "called").string();
     FakeProgram("gdbus", "case \"$1\" in\n"
-                         "  call) : > '" + called + "'; exit " + std::to_string(c.callExit) + " ;;\n"
+                         "  call) for a; do case \"$a\" in *handle_token*) a=${a#*handle_token\\': <\\'}; "
+                         "printf %s \"${a%%\\'*}\" > '" + called + "';; esac; done\n"
+                         "    exit " + std::to_string(c.callExit) + " ;;\n"
                          "  monitor) echo 'Monitoring signals'\n"
-                         "    while [ ! -e '" + called + "' ]; do sleep 0.02; done\n"
+                         "    while [ ! -s '" + called + "' ]; do sleep 0.02; done\n"
+                         "    read -r token < '" + called + "'\n"
                          "    echo \"/org/freedesktop/portal/desktop/request/1_7/other: "
                          "org.freedesktop.portal.Request.Response (uint32 1, {})\"\n"
-                         "    echo \"/org/freedesktop/portal/desktop/request/1_7/" + token +
-                         ": org.freedesktop.portal.Request.Response " + c.response + "\"\n"
+                         "    echo \"/org/freedesktop/portal/desktop/request/1_7/$token: "
+                         "org.freedesktop.portal.Request.Response " + c.response + "\"\n"
                          "    exec sleep 60 ;;\n"
                          "esac");
     FakeProgram("zenity", "echo '" + Folder() + "/from-zenity.pdf'");
@@ -215,6 +217,24 @@ TEST(DesktopDialogArguments, PortalOptionsCarryTheRequest) {
             "{'handle_token': <'t1'>, 'current_name': <'Anna\\'s Brief.pdf'>, "
             "'current_folder': <b'/home/anna/Ablage'>, 'filters': <[('PDF-Datei', [(uint32 0, '*.pdf')])]>, "
             "'current_filter': <('PDF-Datei', [(uint32 0, '*.pdf')])>}");
+}
+
+TEST(DesktopDialogArguments, PortalResponsesAsGdbusPrintsThem) {
+  struct Case {
+    std::string line;
+    std::optional<std::u16string> expected;
+  };
+  const std::string prefix = "/org/freedesktop/portal/desktop/request/1_7/t: org.freedesktop.portal.Request.Response ";
+  const Case cases[] = {
+      {prefix + "(uint32 0, {'uris': <['file:///home/anna/Brief%20neu.pdf']>})", u"/home/anna/Brief neu.pdf"},
+      {prefix + "(uint32 0, {'uris': <[\"file:///home/anna/Anna's.pdf\"]>})", u"/home/anna/Anna's.pdf"},
+      {prefix + "(uint32 0, {'uris': <['file://localhost/tmp/%C3%A4.pdf']>})", u"/tmp/\u00e4.pdf"},
+      {prefix + "(uint32 1, @a{sv} {})", std::nullopt},
+      {prefix + "(uint32 0, {'uris': <@as []>})", std::nullopt},
+      {prefix + "(uint32 0, {'uris': <['sftp://host/x.pdf']>})", std::nullopt},
+      {prefix + "(uint32 0, {'uris': <['file:///unterminated", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PathFromPortalResponse(c.line), c.expected) << c.line;
 }
 
 std::atomic<int> ticks = 0;
