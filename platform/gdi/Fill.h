@@ -9,7 +9,7 @@ namespace qb {
 // `pixel`; returns the part of `area` inside the clip's bounds.
 RECT FillClipped(const DrawTarget& target, const RECT& area, std::uint32_t pixel);
 
-// The rectangle in surface coordinates for a logical rectangle of `dc`.
+// The rectangle in surface coordinates for a logical rectangle.
 RECT ToSurface(const DcState& state, const DrawTarget& target, const RECT& logical);
 
 }  // namespace qb

@@ -6,7 +6,9 @@
 // of the text is filled with the background colour first. A font with
 // lfEscapement 900 draws upwards, rotated a quarter turn anticlockwise about
 // the reference point; measuring always reports the unrotated extent.
-// Lengths of -1 mean "up to the terminating zero".
+// Control characters below U+0020 take no room and draw nothing (a tab
+// advances only in DrawText with DT_EXPANDTABS). Lengths of -1 mean "up to
+// the terminating zero".
 #pragma once
 
 #include "platform/gdi/DeviceContext.h"

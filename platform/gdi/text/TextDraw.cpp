@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstring>
 
 #include "platform/gdi/Fill.h"
 #include "platform/gdi/PixelOps.h"
