@@ -621,12 +621,7 @@ void TskSkinButton::WndProc(TMessage& message) {
       Invalidate();
       return;
     case WM_ERASEBKGND:
-      if (!InPaint() && message.WParam != 0) {
-        TCanvas& canvas = Canvas();
-        canvas.SetHandle(reinterpret_cast<HDC>(message.WParam));
-        Paint();
-        canvas.SetHandle(nullptr);
-      }
+      if (!InPaint() && message.WParam != 0) PaintToDC(reinterpret_cast<HDC>(message.WParam));
       message.Result = 1;
       return;
     case SKM_SHOWGLOWFRAME:

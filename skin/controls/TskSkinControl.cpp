@@ -65,6 +65,13 @@ void TskSkinControl::Paint() {
   Canvas().Draw(0, 0, picture);
 }
 
+void TskSkinControl::PaintToDC(HDC dc) {
+  TCanvas& canvas = Canvas();
+  canvas.SetHandle(dc);
+  Paint();
+  canvas.SetHandle(nullptr);
+}
+
 void TskSkinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:

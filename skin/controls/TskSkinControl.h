@@ -76,7 +76,9 @@ class TskSkinControl : public TCustomControl {
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
 
-  void SetSkinControlIndex(int index) { skinControlIndex_ = index; }
+  // Paints the whole look into `dc` (an erase request from outside the
+  // control's own paint).
+  void PaintToDC(HDC dc);
 
  private:
   bool inPaint_ = false;
