@@ -218,6 +218,21 @@ TEST_F(X11Display, WorkAreaComesFromTheRootWindowOrIsTheWholeScreen) {
   }
 }
 
+TEST(X11Keys, KeysymsBecomeTheVirtualKeysTheProductUses) {
+  struct Case {
+    KeySym keysym;
+    int key;
+  };
+  const Case cases[] = {
+      {XK_Return, VK_RETURN}, {XK_KP_Enter, VK_RETURN}, {XK_Escape, VK_ESCAPE}, {XK_space, VK_SPACE},
+      {XK_Tab, VK_TAB},       {XK_ISO_Left_Tab, VK_TAB}, {XK_Left, VK_LEFT},    {XK_Down, VK_DOWN},
+      {XK_F4, VK_F4},         {XK_Alt_L, VK_MENU},       {XK_Alt_R, VK_MENU},   {XK_Shift_R, VK_SHIFT},
+      {XK_Control_L, VK_CONTROL}, {XK_a, 'A'},           {XK_Z, 'Z'},           {XK_0, '0'},
+      {XK_9, '9'},            {XK_adiaeresis, 0},        {XK_F1, 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(VirtualKeyOf(c.keysym), c.key) << XKeysymToString(c.keysym);
+}
+
 TEST(X11Shape, OpaqueRunsMergeEqualRowsAndSkipTransparentPixels) {
   // 4 × 3: rows ".##." ".##." "#..#" (# alpha above zero).
   Surface picture(4, 3);
