@@ -7,11 +7,11 @@
 #include <random>
 
 #include "platform/gdi/BmpFile.h"
+#include "platform/gdi/text/Text.h"
 #include "skin/data/GlowText.h"
 #include "skin/data/SkinCompose.h"
 #include "skin/data/TskBitmap.h"
 #include "skin/data/TskEffectBmp.h"
-#include "platform/gdi/text/Text.h"
 
 namespace {
 

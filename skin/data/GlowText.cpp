@@ -29,8 +29,8 @@ void PrepareRedText(TskBitmap& surface, TCanvas& canvas, const RECT& rect, int m
 
 }  // namespace
 
-void GlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, int glowSize, TColor glowColor,
-              int offset, UINT format) {
+void GlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, int glowSize, TColor glowColor, int offset,
+              UINT format) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (glowSize >= 0 && width + 2 * glowSize > 0 && height + 2 * glowSize > 0) {
     TskBitmap glow;
@@ -69,8 +69,8 @@ void VistaGlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text
   DrawTextWithFormat(canvas, text, textRect, format);
 }
 
-void ReflectionText(TCanvas& canvas, const RECT& rect, const std::u16string& text, TColor reflectionColor,
-                    int offset, UINT format) {
+void ReflectionText(TCanvas& canvas, const RECT& rect, const std::u16string& text, TColor reflectionColor, int offset,
+                    UINT format) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width > 0 && height > 0) {
     TskBitmap mirror;
@@ -79,8 +79,8 @@ void ReflectionText(TCanvas& canvas, const RECT& rect, const std::u16string& tex
     DrawTextWithFormat(mirror.Canvas(), text, inner, format);
     // Turn the text upside down and let it fade from half strength at the
     // top of the reflection to nothing at its bottom.
-    for (int y = 0; y < height / 2; ++y) std::swap_ranges(mirror.ScanLine(y), mirror.ScanLine(y) + width,
-                                                           mirror.ScanLine(height - 1 - y));
+    for (int y = 0; y < height / 2; ++y)
+      std::swap_ranges(mirror.ScanLine(y), mirror.ScanLine(y) + width, mirror.ScanLine(height - 1 - y));
     for (int y = 0; y < height; ++y) {
       std::uint32_t* row = mirror.ScanLine(y);
       const std::uint32_t fade = std::uint32_t(128 * (height - y) / height);

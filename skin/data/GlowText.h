@@ -15,8 +15,8 @@ namespace qb {
 // (rect.left + offset − glowSize, rect.top + offset − glowSize), and the
 // text drawn over it in `rect` with the canvas's font and colour. A negative
 // glow size draws the text alone.
-void GlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, int glowSize, TColor glowColor,
-              int offset, UINT format);
+void GlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, int glowSize, TColor glowColor, int offset,
+              UINT format);
 
 // A larger, flatter glow: a red block behind the text with the text drawn
 // at small offsets around its place, blurred twice (radius 5, or 6 for the
@@ -26,7 +26,7 @@ void VistaGlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text
 
 // The text with a mirror image below it, `offset` pixels lower, in
 // `reflectionColor` and fading out downwards.
-void ReflectionText(TCanvas& canvas, const RECT& rect, const std::u16string& text, TColor reflectionColor,
-                    int offset, UINT format);
+void ReflectionText(TCanvas& canvas, const RECT& rect, const std::u16string& text, TColor reflectionColor, int offset,
+                    UINT format);
 
 }  // namespace qb

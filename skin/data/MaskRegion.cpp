@@ -27,36 +27,24 @@ std::vector<RECT> BlackRuns(const ConstBgr24Pixels& mask, int x, int y) {
   return runs;
 }
 
-// Tiles of a mask band one edge long, then the two fixed ends.
+// A side strip: the band tiled downward from its top, then the two fixed ends.
 void MaskEdgeAlongY(const ConstBgr24Pixels& mask, TBitmap& strip, int columnLeft, int columnRight, int upper, int lower,
                     const RECT& c, int h) {
   const int stripWidth = columnRight - columnLeft;
   const Bgr24Pixels dst = ResizeBgr24(strip, stripWidth, h);
-  const int t = lower - upper;
-  if (t > 0) {
-    for (int k = 0; k <= h / t; ++k) {
-      const int cut = std::max(0, (k + 1) * t - h);
-      CopyPictureRect(mask, {columnLeft, upper, columnRight, lower - cut}, dst, {0, k * t, stripWidth, (k + 1) * t - cut});
-    }
-  }
-  if (upper - c.top > 0) CopyPictureRect(mask, {columnLeft, c.top, columnRight, upper}, dst, {0, 0, stripWidth, upper - c.top});
+  TileAlongY(mask, {columnLeft, upper, columnRight, lower}, dst, 0, h, 0, stripWidth);
+  if (upper - c.top > 0)
+    CopyPictureRect(mask, {columnLeft, c.top, columnRight, upper}, dst, {0, 0, stripWidth, upper - c.top});
   if (c.bottom - lower > 0) {
     CopyPictureRect(mask, {columnLeft, lower, columnRight, c.bottom}, dst, {0, h + lower - c.bottom, stripWidth, h});
   }
 }
 
-void MaskEdgeAlongX(const ConstBgr24Pixels& mask, TBitmap& strip, int width, int rowTop, int rowBottom, int left, int right,
-                    int movedLeft, int movedRight) {
+void MaskEdgeAlongX(const ConstBgr24Pixels& mask, TBitmap& strip, int width, int rowTop, int rowBottom, int left,
+                    int right, int movedLeft, int movedRight) {
   const int stripHeight = rowBottom - rowTop;
   const Bgr24Pixels dst = ResizeBgr24(strip, width, stripHeight);
-  const int t = right - left;
-  if (t > 0) {
-    for (int k = 0; k <= (movedRight - movedLeft) / t; ++k) {
-      const int x = movedLeft + k * t;
-      const int cut = std::max(0, x + t - movedRight);
-      CopyPictureRect(mask, {left, rowTop, right - cut, rowBottom}, dst, {x, 0, x + t - cut, stripHeight});
-    }
-  }
+  TileAlongX(mask, {left, rowTop, right, rowBottom}, dst, movedLeft, movedRight, 0, stripHeight);
   CopyPictureRect(mask, {0, rowTop, left, rowBottom}, dst, {0, 0, left, stripHeight});
   CopyPictureRect(mask, {right, rowTop, mask.width, rowBottom}, dst, {movedRight, 0, width, stripHeight});
 }
@@ -115,7 +103,9 @@ GdiHandle<HRGN> RegionFromMaskForSize(const PieceCorners& p, const TBitmap& mask
   const struct {
     const TBitmap& strip;
     POINT at;
-  } parts[] = {{strips.top, {0, 0}}, {strips.bottom, {0, nc.bottom}}, {strips.left, {0, nc.top}},
+  } parts[] = {{strips.top, {0, 0}},
+               {strips.bottom, {0, nc.bottom}},
+               {strips.left, {0, nc.top}},
                {strips.right, {nc.right, nc.top}}};
   for (const auto& part : parts) {
     const GdiHandle<HRGN> region = RegionFromData(MaskToRegionData(part.strip, part.at.x, part.at.y));

@@ -12,9 +12,7 @@ namespace {
 
 bool IsEmpty(const RECT& r) { return r.right - r.left <= 0 || r.bottom - r.top <= 0; }
 
-ConstBgr24Pixels RowsOf(const Dib& dib) {
-  return {dib.bits.data(), dib.width, dib.height, std::size_t(dib.Stride())};
-}
+ConstBgr24Pixels RowsOf(const Dib& dib) { return {dib.bits.data(), dib.width, dib.height, std::size_t(dib.Stride())}; }
 
 }  // namespace
 
@@ -116,6 +114,32 @@ void CopyPictureRect(const ConstBgr24Pixels& source, const RECT& from, const Bgr
       out[3 * x + 1] = in[3 * sx + 1];
       out[3 * x + 2] = in[3 * sx + 2];
     }
+  }
+}
+
+void TileAlongX(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, int start, int end,
+                int top, int bottom) {
+  const int t = band.right - band.left;
+  if (t <= 0) return;
+  const int n = (end - start) / t;
+  for (int k = 0; k <= n; ++k) {
+    const int x = start + k * t;
+    const int cut = std::max(0, x + t - end);
+    CopyPictureRect(source, {band.left, band.top, band.right - cut, band.bottom}, target,
+                    {x, top, x + t - cut, bottom});
+  }
+}
+
+void TileAlongY(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, int start, int end,
+                int left, int right) {
+  const int t = band.bottom - band.top;
+  if (t <= 0) return;
+  const int n = (end - start) / t;
+  for (int k = 0; k <= n; ++k) {
+    const int y = start + k * t;
+    const int cut = std::max(0, y + t - end);
+    CopyPictureRect(source, {band.left, band.top, band.right, band.bottom - cut}, target,
+                    {left, y, right, y + t - cut});
   }
 }
 

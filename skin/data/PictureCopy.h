@@ -54,4 +54,14 @@ Bgr24Pixels ResizeBgr24(TBitmap& picture, int width, int height);
 void CopyPictureRect(const ConstBgr24Pixels& source, const RECT& from, const Bgr24Pixels& target, const RECT& to,
                      const RECT* clip = nullptr);
 
+// Lays copies of `band` along x from `start`, the last one cut at `end`, in
+// the rows top … bottom: (end − start) div t + 1 copies of tile width t, so a
+// length that is a multiple of t ends with one empty copy. Tiles of width 0
+// or less are skipped.
+void TileAlongX(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, int start, int end,
+                int top, int bottom);
+// The same downward, in the columns left … right.
+void TileAlongY(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, int start, int end,
+                int left, int right);
+
 }  // namespace qb

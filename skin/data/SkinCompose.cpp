@@ -10,34 +10,8 @@ namespace {
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-// Lays tiles of `band` along x from `start`, the last one cut at `end`.
-// There are (end − start) div t + 1 copies, so a length that is a multiple of
-// the tile width ends with one empty copy.
-void TileAlongX(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, int start, int end, int top, int bottom) {
-  const int t = Width(band);
-  if (t <= 0) return;
-  const int n = (end - start) / t;
-  for (int k = 0; k <= n; ++k) {
-    const int x = start + k * t;
-    const int cut = std::max(0, x + t - end);
-    CopyPictureRect(source, {band.left, band.top, band.right - cut, band.bottom}, target,
-                    {x, top, x + t - cut, bottom});
-  }
-}
-
-void TileAlongY(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, int start, int end, int left, int right) {
-  const int t = Height(band);
-  if (t <= 0) return;
-  const int n = (end - start) / t;
-  for (int k = 0; k <= n; ++k) {
-    const int y = start + k * t;
-    const int cut = std::max(0, y + t - end);
-    CopyPictureRect(source, {band.left, band.top, band.right, band.bottom - cut}, target,
-                    {left, y, right, y + t - cut});
-  }
-}
-
-void EdgeAlongX(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, const RECT& to, bool stretched) {
+void EdgeAlongX(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, const RECT& to,
+                bool stretched) {
   if (stretched) {
     CopyPictureRect(source, band, target, to);
   } else {
@@ -45,7 +19,8 @@ void EdgeAlongX(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pix
   }
 }
 
-void EdgeAlongY(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, const RECT& to, bool stretched) {
+void EdgeAlongY(const ConstBgr24Pixels& source, const RECT& band, const Bgr24Pixels& target, const RECT& to,
+                bool stretched) {
   if (stretched) {
     CopyPictureRect(source, band, target, to);
   } else {
@@ -74,9 +49,7 @@ void ComposeClient(const ConstBgr24Pixels& source, const RECT& piece, const Bgr2
           CopyPictureRect(source, piece, target, {to.left, y, to.right, y + ph}, &to);
         }
         return;
-      case stFull:
-        CopyPictureRect(source, piece, target, to);
-        return;
+      case stFull: CopyPictureRect(source, piece, target, to); return;
     }
     return;
   }

@@ -69,16 +69,14 @@ void ComposeVertical(int topHeight, int bottomHeight, bool middleStretched, int 
 
 // A nine-piece stretch of S to the target's current size whose corners are
 // everything outside `inner` (offsets from S's top-left).
-void StretchSkinPiece(TBitmap& target, const TBitmap& source, const RECT& skinRect, bool drawClient,
-                      const RECT& inner);
+void StretchSkinPiece(TBitmap& target, const TBitmap& source, const RECT& skinRect, bool drawClient, const RECT& inner);
 
 // The four frame strips of a piece for a target of width × height, drawn by
 // the caller at (0, 0) (top), (0, moved.client.bottom) (bottom),
 // (0, moved.client.top) (left) and (moved.client.right, moved.client.top)
 // (right). Tiles start at the strip's own origin. A strip whose size
 // conditions fail keeps the size and content it had.
-void ComposeFrameStrips(const PieceCorners& piece, const RECT& skinRect, const TBitmap& source, int width,
-                        int height, const PieceCorners& moved, const PieceStretching& stretching,
-                        FrameStrips& strips);
+void ComposeFrameStrips(const PieceCorners& piece, const RECT& skinRect, const TBitmap& source, int width, int height,
+                        const PieceCorners& moved, const PieceStretching& stretching, FrameStrips& strips);
 
 }  // namespace qb

@@ -218,7 +218,8 @@ void TskBitmap::CopyToBitmap(TBitmap& bitmap) const {
 }
 
 void TskBitmap::SetPixel(int x, int y, std::uint32_t value) {
-  if (pixels_ && x >= 0 && x < width_ && y >= 0 && y < height_) pixels_[std::size_t(y) * std::size_t(width_) + x] = value;
+  if (pixels_ && x >= 0 && x < width_ && y >= 0 && y < height_)
+    pixels_[std::size_t(y) * std::size_t(width_) + x] = value;
 }
 
 void TskBitmap::SetAlpha(BYTE alpha) {
@@ -351,7 +352,8 @@ void TskBitmap::DrawToSurface(TskBitmap& target, const RECT& targetRect, const R
   };
   if (sw == tw && sh == th) {
     for (int y = area.top; y < area.bottom; ++y) {
-      const std::uint32_t* in = ScanLine(sourceRect.top + y - targetRect.top) + sourceRect.left + area.left - targetRect.left;
+      const std::uint32_t* in =
+          ScanLine(sourceRect.top + y - targetRect.top) + sourceRect.left + area.left - targetRect.left;
       draw(in, target.ScanLine(y) + area.left, count);
     }
     return;

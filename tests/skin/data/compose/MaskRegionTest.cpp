@@ -1,10 +1,9 @@
-#include "skin/data/MaskRegion.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "platform/gdi/BmpFile.h"
+#include "skin/data/MaskRegion.h"
 #include "tests/support/TestPictures.h"
 
 namespace qb {
@@ -72,8 +71,7 @@ TEST(MaskToRegionData, RunsOfBlackBecomeRectanglesAtTheOffset) {
 TEST(MaskToRegionData, OnlyExactBlackCountsAndEmptyMasksGiveNothing) {
   TBitmap mask;
   MakePicture(mask, {{0x000001, B, 0x010000}, {B, 0x000100, B}});
-  EXPECT_EQ(Parse(MaskToRegionData(mask, 0, 0)).rects,
-            (std::vector<RECT>{{1, 0, 2, 1}, {0, 1, 1, 2}, {2, 1, 3, 2}}));
+  EXPECT_EQ(Parse(MaskToRegionData(mask, 0, 0)).rects, (std::vector<RECT>{{1, 0, 2, 1}, {0, 1, 1, 2}, {2, 1, 3, 2}}));
   TBitmap empty;
   EXPECT_TRUE(MaskToRegionData(empty, 0, 0).empty());
   EXPECT_FALSE(RegionFromMask(empty));

@@ -1,7 +1,6 @@
-#include "skin/data/SkinCompose.h"
-
 #include <gtest/gtest.h>
 
+#include "skin/data/SkinCompose.h"
 #include "tests/support/TestPictures.h"
 
 namespace qb {
@@ -75,8 +74,7 @@ TEST(ComposeSkinImage, ResizeButtonTo170By25) {
       {{169, 24}, {39, 38}},  // right-bottom corner
       {{1, 24}, {1, 38}},     // left-bottom corner
       {{2, 2}, {2, 2}},       // client stretched 36 × 35 → 166 × 21
-      {{167, 22}, {37, 35}},
-      {{85, 12}, {2 + 83 * 36 / 166, 2 + 10 * 35 / 21}},
+      {{167, 22}, {37, 35}}, {{85, 12}, {2 + 83 * 36 / 166, 2 + 10 * 35 / 21}},
   };
   for (const auto& c : cases) {
     const POINT got = SourceOf(ColourAt(target, c.at.x, c.at.y));
@@ -198,10 +196,10 @@ TEST(ComposeFrameStrips, FourStripsAroundTheClient) {
     PieceStretching s;
     s.top = s.bottom = s.left = s.right = stretched;
     ComposeFrameStrips(kNineCorners, {0, 0, 3, 3}, source, 5, 4, MovePieceCorners(kNineCorners, 2, 1), s, strips);
-    EXPECT_EQ(Colours(strips.top), (std::vector<std::vector<std::uint32_t>>{
-                                       {0xA00001, 0xB00002, 0xB00002, 0xB00002, 0xC00003}}));
-    EXPECT_EQ(Colours(strips.bottom), (std::vector<std::vector<std::uint32_t>>{
-                                          {0x100007, 0x200008, 0x200008, 0x200008, 0x300009}}));
+    EXPECT_EQ(Colours(strips.top),
+              (std::vector<std::vector<std::uint32_t>>{{0xA00001, 0xB00002, 0xB00002, 0xB00002, 0xC00003}}));
+    EXPECT_EQ(Colours(strips.bottom),
+              (std::vector<std::vector<std::uint32_t>>{{0x100007, 0x200008, 0x200008, 0x200008, 0x300009}}));
     EXPECT_EQ(Colours(strips.left), (std::vector<std::vector<std::uint32_t>>{{0xD00004}, {0xD00004}}));
     EXPECT_EQ(Colours(strips.right), (std::vector<std::vector<std::uint32_t>>{{0xF00006}, {0xF00006}}));
   }

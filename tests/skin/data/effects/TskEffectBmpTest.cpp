@@ -1,5 +1,3 @@
-#include "skin/data/TskEffectBmp.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "skin/data/TskEffectBmp.h"
 #include "tests/support/TestPictures.h"
 
 namespace qb {
@@ -51,10 +50,9 @@ TEST(MorphDefault, BlendsWithRoundingHalfToEven) {
     int expected;
   } cases[] = {
       {0, 255, 0.5, 128},  // 127.5 rounds to the even 128
-      {0, 255, -1, 0},     {0, 255, 2, 255},   {0, 255, std::nan(""), 0},
-      {2, 3, 0.5, 2},      // 2.5 → 2
-      {3, 4, 0.5, 4},      // 3.5 → 4
-      {10, 20, 0.25, 12},  // 12.5 → 12
+      {0, 255, -1, 0},      {0, 255, 2, 255}, {0, 255, std::nan(""), 0}, {2, 3, 0.5, 2},  // 2.5 → 2
+      {3, 4, 0.5, 4},                                                                     // 3.5 → 4
+      {10, 20, 0.25, 12},                                                                 // 12.5 → 12
       {200, 100, 0.3, 170},
   };
   for (const auto& c : cases) {
@@ -101,15 +99,13 @@ TEST(Transitions, BandsSlidesAndPushPerKind) {
     double k;
     std::vector<int> row;
   } cases[] = {
-      {mkGradient, 0.5, {0, 110, 120, 130}},     // square: columns L = 1 … R = 3 from B, column 0 keeps A (t = 1)
-      {mkLeftGradient, 0.5, {100, 55, 0, 0}},    // a = 2, t = 0, 0.5, 1
-      {mkRightGradient, 0.5, {0, 0, 60, 130}},   // b = 2, t = 0, 0.5
-      {mkLeftSlide, 0.0, {130, 0, 0, 0}},        // at least one column
-      {mkLeftSlide, 0.5, {120, 130, 0, 0}},
-      {mkRightSlide, 0.01, {0, 0, 0, 100}},
-      {mkRightSlide, 1.0, {0, 100, 110, 120}},   // at most width − 1 columns
-      {mkPush, 0.0, {130, 0, 0, 0}},
-      {mkPush, 0.5, {110, 120, 130, 0}},
+      {mkGradient, 0.5, {0, 110, 120, 130}},    // square: columns L = 1 … R = 3 from B, column 0 keeps A (t = 1)
+      {mkLeftGradient, 0.5, {100, 55, 0, 0}},   // a = 2, t = 0, 0.5, 1
+      {mkRightGradient, 0.5, {0, 0, 60, 130}},  // b = 2, t = 0, 0.5
+      {mkLeftSlide, 0.0, {130, 0, 0, 0}},       // at least one column
+      {mkLeftSlide, 0.5, {120, 130, 0, 0}},    {mkRightSlide, 0.01, {0, 0, 0, 100}},
+      {mkRightSlide, 1.0, {0, 100, 110, 120}},  // at most width − 1 columns
+      {mkPush, 0.0, {130, 0, 0, 0}},           {mkPush, 0.5, {110, 120, 130, 0}},
       {mkPush, 1.0, {100, 110, 120, 130}},
   };
   for (const auto& c : cases) {

@@ -1,9 +1,8 @@
-#include "skin/data/GlowText.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/gdi/text/Text.h"
 #include "skin/data/CanvasText.h"
+#include "skin/data/GlowText.h"
 #include "skin/data/TskBitmap.h"
 
 namespace qb {

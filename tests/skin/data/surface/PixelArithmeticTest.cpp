@@ -40,7 +40,7 @@ TEST(BlendPixel, EdgeValuesOnBothPaths) {
       {0x80FF0000, 0xFF000000, bpPlain, 0xFF7F0000},  // red 127, alpha 255
       {0x00123456, 0x80ABCDEF, bpMMX, 0x80ABCDEF},    // transparent keeps the target
       {0x00123456, 0x80ABCDEF, bpPlain, 0x80ABCDEF},
-      {0xFF123456, 0x80ABCDEF, bpMMX, 0xFF123456},    // opaque replaces it
+      {0xFF123456, 0x80ABCDEF, bpMMX, 0xFF123456},  // opaque replaces it
       {0xFF123456, 0x80ABCDEF, bpPlain, 0xFF123456},
       {0x01FFFFFF, 0x00000000, bpMMX, 0x00000000},    // 255 / 256 truncates to 0
       {0xFEFFFFFF, 0xFFFFFFFF, bpPlain, 0xFFFEFEFE},  // (254·255 + 255) / 256 = 254
@@ -66,10 +66,12 @@ TEST(BlendRow, MatchesTheReferenceOnRandomRows) {
         target[std::size_t(i)] = random();
       }
       std::vector<std::uint32_t> expected(target);
-      for (int i = 0; i < length; ++i) expected[std::size_t(i)] = ReferenceBlend(source[std::size_t(i)], target[std::size_t(i)], path);
+      for (int i = 0; i < length; ++i)
+        expected[std::size_t(i)] = ReferenceBlend(source[std::size_t(i)], target[std::size_t(i)], path);
       BlendRow(source.data(), target.data(), length, path);
       for (int i = 0; i < length; ++i) {
-        ASSERT_EQ(target[std::size_t(i)], expected[std::size_t(i)]) << "path " << path << " length " << length << " at " << i;
+        ASSERT_EQ(target[std::size_t(i)], expected[std::size_t(i)])
+            << "path " << path << " length " << length << " at " << i;
       }
     }
   }
@@ -112,9 +114,7 @@ TEST(StackBlur, SingleWhitePixelInARow) {
 
 TEST(StackBlur, MatchesTheReferenceOnRandomPictures) {
   std::mt19937 random(3);
-  const struct {
-    int w, h, r;
-  } cases[] = {{7, 5, 1}, {12, 9, 2}, {30, 4, 3}, {3, 2, 4}, {1, 6, 2}, {9, 4, 40}};
+  const struct { int w, h, r; } cases[] = {{7, 5, 1}, {12, 9, 2}, {30, 4, 3}, {3, 2, 4}, {1, 6, 2}, {9, 4, 40}};
   for (const auto& c : cases) {
     std::vector<std::uint32_t> pixels(std::size_t(c.w * c.h));
     for (auto& p : pixels) p = random();

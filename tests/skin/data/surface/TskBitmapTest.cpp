@@ -1,9 +1,8 @@
-#include "skin/data/TskBitmap.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Draw.h"
+#include "skin/data/TskBitmap.h"
 #include "tests/support/TestPictures.h"
 
 namespace qb {
@@ -74,7 +73,8 @@ TEST(TskBitmap, PixelOperations) {
     void (*apply)(TskBitmap&);
     std::uint32_t in, out;
   } cases[] = {
-      {"premultiply", [](TskBitmap& s) { s.Premultiply(); }, 0x80FF4001u, 0x80802001u},  // 64·128/255 = 32.1, 128/255 = 0.502
+      {"premultiply", [](TskBitmap& s) { s.Premultiply(); }, 0x80FF4001u,
+       0x80802001u},  // 64·128/255 = 32.1, 128/255 = 0.502
       {"premultiply clear", [](TskBitmap& s) { s.Premultiply(); }, 0x00FFFFFFu, 0x00000000u},
       {"clamp to alpha", [](TskBitmap& s) { s.ClampColorsToAlpha(); }, 0x40FF2050u, 0x40402040u},
       {"set alpha", [](TskBitmap& s) { s.SetAlpha(7); }, 0xFF123456u, 0x07123456u},
@@ -202,8 +202,8 @@ TEST(DrawToSurface, NearestPixelWithHalvesToEven) {
   } cases[] = {
       {{0, 0, 5, 1}, {1, 1, 2, 3, 3}},  // 0, 0.5 → 0, 1, 1.5 → 2, 2
       {{0, 0, 2, 1}, {1, 3}},
-      {{2, 0, 3, 1}, {0, 0, 2, 0, 0}},     // one column wide: the middle one
-      {{-2, 0, 3, 1}, {2, 3, 3, 0, 0}},    // clipped at the left: columns 0.5·2 = 1 → 2, …
+      {{2, 0, 3, 1}, {0, 0, 2, 0, 0}},   // one column wide: the middle one
+      {{-2, 0, 3, 1}, {2, 3, 3, 0, 0}},  // clipped at the left: columns 0.5·2 = 1 → 2, …
   };
   for (const auto& c : cases) {
     TskBitmap dest;
