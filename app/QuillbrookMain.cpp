@@ -1,0 +1,345 @@
+#include "app/QuillbrookMain.h"
+
+#include <string>
+
+#include "app/GhostscriptCommand.h"
+#include "app/OutputFileStamp.h"
+#include "app/RunAndWait.h"
+#include "app/SpoolSearch.h"
+#include "app/SuggestedName.h"
+#include "platform/files/FileAttributes.h"
+#include "platform/files/FileOperations.h"
+#include "platform/files/ProgramFolder.h"
+#include "platform/gdi/text/Font.h"
+#include "platform/profile/ProfileFile.h"
+#include "platform/shell/ShellExecute.h"
+#include "platform/text/Utf.h"
+#include "platform/window/InputApi.h"
+#include "platform/window/MessageApi.h"
+#include "platform/window/SystemMetrics.h"
+#include "platform/window/WindowStyles.h"
+#include "toolkit/app/TApplication.h"
+#include "toolkit/dialogs/MessageBox.h"
+#include "tools/embed/EmbeddedSkin.h"
+#include "watch/WatchErrors.h"
+
+namespace qb {
+namespace {
+
+constexpr char16_t kSettings[] = u"settings";
+
+std::u16string FolderPart(const std::u16string& path) { return path.substr(0, path.rfind(u'/') + 1); }
+
+std::u16string WithTrailingSlash(std::u16string folder) {
+  if (!folder.ends_with(u'/')) folder += u'/';
+  return folder;
+}
+
+// The path with the extension of its file-name part (from its last ".")
+// replaced by ".tmp".
+std::u16string ClaimedName(const std::u16string& path) {
+  const std::size_t nameStart = path.rfind(u'/') + 1;
+  const std::size_t dot = path.rfind(u'.');
+  const bool hasExtension = dot != std::u16string::npos && dot >= nameStart;
+  return (hasExtension ? path.substr(0, dot) : path) + u".tmp";
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TComponent* owner) : TForm(owner) {}
+
+void TMainForm::CreateComponents() {
+  SetName(u"MainForm");
+  SetCaption(u"Erzeuge PDF-Datei");
+  SetBorderStyle(bsSingle);
+  SetBorderIcons({});
+  SetFormStyle(fsStayOnTop);
+  SetPosition(poDesigned);
+  SetBounds(0, 0, Width(), Height());
+  SetColor(clBtnFace);
+  Font().SetName(u"Tahoma");
+  Font().SetHeight(-11);
+  Font().SetCharset(DEFAULT_CHARSET);
+  Font().SetColor(clWindowText);
+  SetScaled(false);
+  SetClientWidth(605);
+  SetClientHeight(454);
+  OnCreate = [this](TObject* sender) { FormCreate(sender); };
+  OnActivate = [this](TObject* sender) { FormActivate(sender); };
+  OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
+  OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
+    FormMouseDown(sender, button, shift, x, y);
+  };
+  OnMouseEnter = [this](TObject* sender) { FormMouseEnter(sender); };
+
+  Label3 = Make<TLabel>(u"Label3", this);
+  Label3->SetBounds(8, 99, 173, 13);
+  Label3->SetCaption(u"Fenster schließt sich in 20 Sekunden");
+  Label3->SetTransparent(true);
+  Label3->SetVisible(false);
+
+  ProcessButton = Make<TButton>(u"ProcessButton", this);
+  ProcessButton->SetBounds(48, 178, 75, 25);
+  ProcessButton->SetCaption(u"Process");
+  ProcessButton->SetVisible(false);
+  ProcessButton->OnClick = [this](TObject* sender) { ProcessButtonClick(sender); };
+
+  struct ActionButton {
+    TButton*& button;
+    const char16_t* name;
+    int top;
+    const char16_t* caption;
+    void (TMainForm::*handler)(TObject*);
+  };
+  const ActionButton actions[] = {
+      {OpenPDFFileButton, u"OpenPDFFileButton", 3, u"PDF-Datei öffnen", &TMainForm::OpenPDFFileButtonClick},
+      {OpenPDFPathButton, u"OpenPDFPathButton", 34, u"Speicherort der Datei öffnen",
+       &TMainForm::OpenPDFPathButtonClick},
+      {CloseButton, u"CloseButton", 65, u"Dieses Fenster schließen", &TMainForm::CloseButtonClick},
+  };
+  for (int order = 0; const ActionButton& action : actions) {
+    action.button = Make<TButton>(action.name, this);
+    action.button->SetBounds(8, action.top, 170, 25);
+    action.button->SetCaption(action.caption);
+    action.button->SetTabOrder(order++);
+    action.button->SetVisible(false);
+    action.button->OnClick = [this, handler = action.handler](TObject* sender) { (this->*handler)(sender); };
+  }
+  OpenPDFFileButton->SetDefault(true);
+
+  struct Timer {
+    TTimer*& timer;
+    const char16_t* name;
+    UINT interval;
+    void (TMainForm::*handler)(TObject*);
+  };
+  const Timer timers[] = {
+      {CloseWindowTimer, u"CloseWindowTimer", 1000, &TMainForm::CloseWindowTimerTimer},
+      {PositionTimer, u"PositionTimer", 50, &TMainForm::PositionTimerTimer},
+      {GaugeTimer, u"GaugeTimer", 50, nullptr},
+      {AfterPDFWasCreatedTimer, u"AfterPDFWasCreatedTimer", 50, &TMainForm::AfterPDFWasCreatedTimerTimer},
+  };
+  for (const Timer& t : timers) {
+    t.timer = Make<TTimer>(t.name);
+    t.timer->SetEnabled(false);
+    t.timer->SetInterval(t.interval);
+    if (t.handler != nullptr) {
+      t.timer->SetOnTimer([this, handler = t.handler](TObject* sender) { (this->*handler)(sender); });
+    }
+  }
+
+  SaveDialog = Make<TSaveDialog>(u"SaveDialog");
+  SaveDialog->Options = {ofOverwritePrompt, ofHideReadOnly, ofEnableSizing};
+
+  skCompressedSkinList1 = Make<TskCompressedSkinList>(u"skCompressedSkinList1");
+  TskSkinListItem* skin = skCompressedSkinList1->Skins().Add();
+  skin->SetName(kEmbeddedSkinItemName);
+  skin->ReadSkin(EmbeddedSkin());
+
+  skSkinData1 = Make<TskSkinData>(u"skSkinData1");
+  skSkinData1->SetSkinIndex(0);
+
+  ShutdownChangeNotify = Make<TChangeNotify>(u"ShutdownChangeNotify");
+  ShutdownChangeNotify->SetCheckInterval(100);
+  ShutdownChangeNotify->SetFreeOnTerminate(true);
+  TChangeItem* watched = ShutdownChangeNotify->Notifications()->Add();
+  watched->SetActions({caChangeFileName});
+  watched->SetIncludeSubTrees(false);
+  ShutdownChangeNotify->OnChangeNotify = [this](TObject* sender, const std::u16string& dir, TChangeActions actions) {
+    ShutdownChangeNotifyChangeNotify(sender, dir, actions);
+  };
+}
+
+void TMainForm::ResolveReferences() { skSkinData1->SetSkinList(skCompressedSkinList1); }
+
+void TMainForm::FormCreate(TObject*) {
+  Icon().Assign(&Application()->Icon());
+  programFolder_ = GetProgramFolder();
+
+  // Without the watched folder the tool has neither its signal nor its
+  // settings: it says why and ends before it claims anything.
+  try {
+    ShutdownChangeNotify->Notifications()->Items(0)->SetDirectory(programFolder_ + u"res");
+    ShutdownChangeNotify->SetActive(true);
+  } catch (const EWatchException& error) {
+    ShowMessageAndQuit(ToUtf16(error.what()));
+    return;
+  }
+
+  const std::u16string nameSpace =
+      GetPrivateProfileString(kSettings, u"namespace", u"", programFolder_ + u"res/global.ini");
+  if (nameSpace.empty()) {
+    ShowMessageAndQuit(u"vellumix.exe: Beim Einlesen der Datei \"res\\global.ini\" ist ein Fehler aufgetreten.");
+    return;
+  }
+
+  SetClientHeight(30);
+  SetClientWidth(194);
+
+  SettingsFolder = GetAppDataFolder() + u"/quillbrook/" + nameSpace + u"/";
+  if (!FolderExists(SettingsFolder)) CreateFolderWithParents(SettingsFolder);
+  const std::u16string spoolFolder =
+      GetCommonAppDataFolder() + u"/quillbrook/" + nameSpace + u"/" + GetCurrentUserName() + u"/";
+
+  FoundList found;
+  FindFiles(found, spoolFolder, u"*.ps", false, false, true);
+  JobList.clear();
+  for (const FoundEntry& entry : found) JobList.push_back(entry.path);
+
+  // Only the first job is claimed; the others wait for later runs. A failed
+  // rename shows later as a failed conversion of the ".tmp" name.
+  if (!JobList.empty()) {
+    const std::u16string claimed = ClaimedName(JobList[0]);
+    MoveFile(JobList[0], claimed);
+    JobList[0] = claimed;
+  }
+
+  // Parked right-aligned 500 pixels below the screen, so that it can be
+  // shown without being seen.
+  SetLeft(GetSystemMetrics(SM_CXSCREEN) - Width());
+  SetTop(GetSystemMetrics(SM_CYSCREEN) + 500);
+  CountdownSeconds = 20;
+}
+
+void TMainForm::ShowMessageAndQuit(const std::u16string& text) {
+  ShowMessage(text);
+  PostQuitMessage(0);
+  OnActivate = nullptr;
+}
+
+void TMainForm::FormActivate(TObject*) {
+  // Re-activations (after the save dialog or a message box closes) must not
+  // start the processing again.
+  if (processingStarted_) return;
+  processingStarted_ = true;
+  if (JobList.empty()) {
+    PostQuitMessage(0);
+    return;
+  }
+  ProcessButton->Click();
+}
+
+void TMainForm::FormDestroy(TObject*) { JobList.clear(); }
+
+void TMainForm::ProcessButtonClick(TObject*) {
+  bool endWhenDone = false;
+  const std::u16string job = JobList[0];
+  const std::u16string settingsFile = SettingsFolder + u"quillbrook.ini";
+
+  std::u16string saveFolder = GetPrivateProfileString(kSettings, u"savepath", u"", settingsFile);
+  if (saveFolder.empty()) saveFolder = GetDesktopFolder();
+  if (!FolderExists(saveFolder)) saveFolder = GetDesktopFolder();
+  SaveDialog->Title = u"Wohin möchten Sie die PDF-Datei speichern";
+  SaveDialog->InitialDir = saveFolder;
+  SaveDialog->Filter = u"PDF-Datei|*.pdf";
+  SaveDialog->DefaultExt = u"pdf";
+  SaveDialog->FilterIndex = 1;
+  SaveDialog->FileName = WithTrailingSlash(saveFolder) + SuggestedPdfName(job);
+
+  const bool accepted = SaveDialog->Execute();
+  // A shutdown signal while the dialog was open ends the run as it stands:
+  // the claimed job stays for a later run. Our modal loops close on a quit
+  // request, so the dialog may also have come back as cancelled because of
+  // the signal.
+  if (ShutdownRequested) return;
+
+  if (!accepted) {
+    endWhenDone = true;
+  } else {
+    SetTop(GetSystemMetrics(SM_CYSCREEN));
+    PositionTimer->SetEnabled(true);
+    GaugeTimer->SetEnabled(true);
+
+    pdfPath_ = SaveDialog->FileName;
+    // The PDF is still wanted when the folder cannot be remembered.
+    if (!WritePrivateProfileString(kSettings, u"savepath", FolderPart(pdfPath_), settingsFile)) {
+      ShowMessage(u"In " + settingsFile + u" kann nicht geschrieben werden");
+    }
+
+    // Ghostscript can leave a partial PDF behind when it fails; that file
+    // must not pass for the user's document. Only what this run wrote goes.
+    const OutputFileStamp before = OutputFileStamp::Take(pdfPath_);
+    const int exitCode = RunAndWait(GhostscriptCommandLine(programFolder_, pdfPath_, job), SW_HIDE);
+    if (exitCode != 0) {
+      before.RemoveIfChanged();
+      ShowMessage(
+          u"Die PDF-Datei konnte leider nicht erstellt werden. Bitte überprüfen Sie, ob sie am gewählten Zielort "
+          u"über Schreibrechte verfügen.");
+      endWhenDone = true;
+    } else {
+      SetCaption(u"PDF-Datei erzeugt");
+      AfterPDFWasCreatedTimer->SetEnabled(true);
+    }
+  }
+
+  DeleteFile(job);
+  if (endWhenDone) PostQuitMessage(0);
+}
+
+int TMainForm::RestingTop() {
+  RECT workArea{};
+  SystemParametersInfo(SPI_GETWORKAREA, 0, &workArea, 0);
+  return (workArea.bottom - workArea.top) - Height();
+}
+
+void TMainForm::PositionTimerTimer(TObject*) {
+  Show();
+  SetTop(Top() - 10);
+  if (Top() < RestingTop()) {
+    PositionTimer->SetEnabled(false);
+    SetTop(RestingTop());
+  }
+}
+
+void TMainForm::AfterPDFWasCreatedTimerTimer(TObject*) {
+  GaugeTimer->SetEnabled(false);
+  OpenPDFFileButton->Show();
+  CloseButton->Show();
+  OpenPDFPathButton->Show();
+  Label3->Show();
+  // Growing upwards: the bottom edge stays where it is.
+  SetTop(Top() - 10);
+  SetClientHeight(ClientHeight() + 10);
+  if (ClientHeight() > 125) {
+    SetClientHeight(125);
+    AfterPDFWasCreatedTimer->SetEnabled(false);
+    SetTop(RestingTop());
+    CloseWindowTimer->SetEnabled(true);
+  }
+}
+
+void TMainForm::CloseWindowTimerTimer(TObject*) {
+  if (CountdownSeconds == 1) PostQuitMessage(0);
+  --CountdownSeconds;
+  Label3->SetCaption(u"Fenster schließt in " + ToUtf16(std::to_string(CountdownSeconds)) + u" Sekunden");
+}
+
+void TMainForm::FormMouseEnter(TObject*) {
+  CloseWindowTimer->SetEnabled(false);
+  Label3->Hide();
+}
+
+void TMainForm::FormMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+  // Dragging the free area moves the window as if its caption were dragged.
+  ReleaseCapture();
+  SendMessage(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+void TMainForm::OpenPDFFileButtonClick(TObject*) {
+  ShellExecute(u"open", pdfPath_);
+  PostQuitMessage(0);
+}
+
+void TMainForm::OpenPDFPathButtonClick(TObject*) {
+  ShellExecute(u"open", FolderPart(pdfPath_));
+  PostQuitMessage(0);
+}
+
+void TMainForm::CloseButtonClick(TObject*) { PostQuitMessage(0); }
+
+void TMainForm::ShutdownChangeNotifyChangeNotify(TObject*, const std::u16string&, TChangeActions) {
+  ShutdownRequested = true;
+  PostQuitMessage(0);
+}
+
+}  // namespace qb

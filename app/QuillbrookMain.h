@@ -1,0 +1,79 @@
+// The notification window and the whole workflow of one run: claim the
+// print job, ask where the PDF goes, convert it with Ghostscript while the
+// window slides up with a looping gauge, then offer to open the PDF or its
+// folder and close after a 20-second countdown.
+//
+// Every end of the tool is a quit request (PostQuitMessage); the handler
+// that makes it runs on to its end. A file created, deleted or renamed in
+// the program's "res" folder ends the tool at any time.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "skin/data/TskCompressedSkinList.h"
+#include "skin/data/TskSkinData.h"
+#include "toolkit/app/TTimer.h"
+#include "toolkit/controls/TButton.h"
+#include "toolkit/controls/TLabel.h"
+#include "toolkit/dialogs/TSaveDialog.h"
+#include "toolkit/forms/TForm.h"
+#include "watch/TChangeNotify.h"
+
+namespace qb {
+
+class TMainForm : public TForm {
+ public:
+  explicit TMainForm(TComponent* owner);
+
+  // The stored description's components, in creation order.
+  TLabel* Label3 = nullptr;
+  TButton* ProcessButton = nullptr;
+  TButton* OpenPDFFileButton = nullptr;
+  TButton* OpenPDFPathButton = nullptr;
+  TButton* CloseButton = nullptr;
+  TTimer* CloseWindowTimer = nullptr;
+  TTimer* PositionTimer = nullptr;
+  TTimer* GaugeTimer = nullptr;
+  TTimer* AfterPDFWasCreatedTimer = nullptr;
+  TSaveDialog* SaveDialog = nullptr;
+  TskCompressedSkinList* skCompressedSkinList1 = nullptr;
+  TskSkinData* skSkinData1 = nullptr;
+  TChangeNotify* ShutdownChangeNotify = nullptr;
+
+  // The run's state, touched only on the user-interface thread. Entry 0 of
+  // JobList is the job of this run.
+  std::vector<std::u16string> JobList;
+  std::u16string SettingsFolder;
+  int CountdownSeconds = 20;
+  bool ShutdownRequested = false;
+
+  void FormCreate(TObject* Sender);
+  void FormActivate(TObject* Sender);
+  void FormDestroy(TObject* Sender);
+  void FormMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void FormMouseEnter(TObject* Sender);
+  void ProcessButtonClick(TObject* Sender);
+  void PositionTimerTimer(TObject* Sender);
+  void AfterPDFWasCreatedTimerTimer(TObject* Sender);
+  void CloseWindowTimerTimer(TObject* Sender);
+  void OpenPDFFileButtonClick(TObject* Sender);
+  void OpenPDFPathButtonClick(TObject* Sender);
+  void CloseButtonClick(TObject* Sender);
+  void ShutdownChangeNotifyChangeNotify(TObject* Sender, const std::u16string& Dir, TChangeActions Actions);
+
+ protected:
+  void CreateComponents() override;
+  void ResolveReferences() override;
+
+ private:
+  // The top edge at which the window sits on the bottom of the work area.
+  int RestingTop();
+  void ShowMessageAndQuit(const std::u16string& text);
+
+  std::u16string programFolder_;
+  std::u16string pdfPath_;
+  bool processingStarted_ = false;
+};
+
+}  // namespace qb

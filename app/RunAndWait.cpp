@@ -1,0 +1,24 @@
+#include "app/RunAndWait.h"
+
+#include <chrono>
+#include <thread>
+
+#include "platform/process/Process.h"
+#include "toolkit/app/TApplication.h"
+
+namespace qb {
+
+int RunAndWait(std::u16string_view commandLine, int /*showValue*/) {
+  std::optional<Process> process = CreateProcess(commandLine);
+  if (!process) return -1;
+  while (WaitForSingleObject(*process, 0) == WAIT_TIMEOUT) {
+    if (TApplication* application = Application()) application->ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  WaitForSingleObject(*process, INFINITE);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(*process, &exitCode);
+  return int(exitCode);
+}
+
+}  // namespace qb
