@@ -6,7 +6,6 @@
 
 #include "platform/dialogs/DialogFilter.h"
 #include "platform/dialogs/ModalProgram.h"
-#include "platform/dialogs/PortalSaveDialog.h"
 #include "platform/process/ExecutableSearch.h"
 #include "platform/text/Utf.h"
 
@@ -122,27 +121,21 @@ std::vector<std::string> KdialogArguments(const SaveDialogRequest& request) {
 }
 
 std::optional<std::u16string> DesktopSaveDialog::Run(const SaveDialogRequest& request) {
+  const auto program = FindDialogProgram();
+  if (!program) {
+    Tell(kNoDialogProgramText);
+    return std::nullopt;
+  }
   SaveDialogRequest asked = request;
   for (;;) {
-    std::optional<std::u16string> chosen;
-    std::optional<DialogProgram> program;
-    if (const auto portal = AskPortalForSavePath(asked)) {
-      chosen = portal->path;
-    } else {
-      program = FindDialogProgram();
-      if (!program) {
-        Tell(kNoDialogProgramText);
-        return std::nullopt;
-      }
-      chosen = AskForPath(*program, asked);
-    }
+    std::optional<std::u16string> chosen = AskForPath(*program, asked);
     if (!chosen || request.defaultExtension.empty() || HasExtension(*chosen)) return chosen;
     const std::u16string path = *chosen + u"." + request.defaultExtension;
     std::error_code error;
-    if (!request.overwritePrompt || !std::filesystem::exists(ToUtf8(path), error)) return path;
-    // The portal asks about an existing name itself once it is accepted
-    // there; the dialog programs are asked here.
-    if (program && ConfirmReplace(*program, request.title, path)) return path;
+    if (!request.overwritePrompt || !std::filesystem::exists(ToUtf8(path), error) ||
+        ConfirmReplace(*program, request.title, path)) {
+      return path;
+    }
     asked.fileName = path;
   }
 }

@@ -1,8 +1,7 @@
-// The desktop's own save-file dialog on Linux: the XDG desktop portal when
-// one answers on the session bus, else zenity, else kdialog. It runs while
-// our message loop keeps going. When there is neither portal nor program,
-// the user is told so through the dialog notice and the dialog counts as
-// cancelled.
+// The desktop's own save-file dialog on Linux: zenity when installed, else
+// kdialog. The program runs while our message loop keeps going. When
+// neither is installed the user is told so through the dialog notice and
+// the dialog counts as cancelled.
 #pragma once
 
 #include <functional>
@@ -28,8 +27,7 @@ class DesktopSaveDialog {
   // The chosen path, with "." + the default extension appended when the
   // chosen name has none; nothing when cancelled. When the request asks
   // before overwriting and only the appended extension makes the name one
-  // that exists, the user is asked again, since the dialog could not: the
-  // programs with a question, the portal by opening again on that name.
+  // that exists, the user is asked again, since the program could not.
   std::optional<std::u16string> Run(const SaveDialogRequest& request);
 };
 

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <fstream>
 #include <sstream>
 
 #include "platform/dialogs/DesktopSaveDialog.h"
-#include "platform/dialogs/PortalSaveDialog.h"
 #include "platform/text/Utf.h"
 #include "platform/window/MessageApi.h"
 #include "tests/support/EnvGuard.h"
@@ -43,7 +41,6 @@ class DesktopDialog : public ::testing::Test {
   DesktopDialog() {
     std::filesystem::create_directories(temp.Path() / "bin");
     env.Set("PATH", (temp.Path() / "bin").string() + ":/usr/bin:/bin");
-    env.Unset("DBUS_SESSION_BUS_ADDRESS");
     SetDialogNotice([this](const std::u16string& text) { notices.push_back(text); });
   }
   ~DesktopDialog() override { SetDialogNotice({}); }
@@ -151,90 +148,6 @@ TEST_F(DesktopDialog, AnExistingFileBehindTheAddedExtensionIsAskedAbout) {
     EXPECT_EQ(DesktopSaveDialog().Run(ProductRequest(Folder())), ToUtf16(Folder() + c.expected));
     EXPECT_NE(ReadFile(Log()).find("--question"), std::string::npos);
   }
-}
-
-// A stand-in for gdbus talking to a portal: "call" logs its arguments and
-// exits with `callExit`; "monitor" announces itself, and once the call has
-// been made prints the portal's Response signal for our request.
-TEST_F(DesktopDialog, ThePortalAsksFirstWhenOneAnswers) {
-  struct Case {
-    const char* what;
-    bool bus;
-    int callExit;
-    std::string response;
-    std::optional<std::string> expected;  // relative to the folder
-    bool zenityAsked;
-  };
-  const Case cases[] = {
-      {"accepted", true, 0, "(uint32 0, {'uris': <['file://" + Folder() + "/Brief%20neu.pdf']>, 'choices': <@a(ss) []>})",
-       "/Brief neu.pdf", false},
-      {"accepted without the extension", true, 0, "(uint32 0, {'uris': <['file://" + Folder() + "/Brief']>})",
-       "/Brief.pdf", false},
-      {"cancelled", true, 0, "(uint32 1, @a{sv} {})", std::nullopt, false},
-      {"the call fails: no portal", true, 1, "", "/from-zenity.pdf", true},
-      {"no session bus", false, 0, "", "/from-zenity.pdf", true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    std::filesystem::remove(Log());
-    std::filesystem::remove(temp.Path() / "called");
-    if (c.bus) {
-      env.Set("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-    } else {
-      env.Unset("DBUS_SESSION_BUS_ADDRESS");
-    }
-    const std::string called = (temp.Path() / "called").string();
-    FakeProgram("gdbus", "case \"$1\" in\n"
-                         "  call) for a; do case \"$a\" in *handle_token*) a=${a#*handle_token\\': <\\'}; "
-                         "printf %s \"${a%%\\'*}\" > '" + called + "';; esac; done\n"
-                         "    exit " + std::to_string(c.callExit) + " ;;\n"
-                         "  monitor) echo 'Monitoring signals'\n"
-                         "    while [ ! -s '" + called + "' ]; do sleep 0.02; done\n"
-                         "    read -r token < '" + called + "'\n"
-                         "    echo \"/org/freedesktop/portal/desktop/request/1_7/other: "
-                         "org.freedesktop.portal.Request.Response (uint32 1, {})\"\n"
-                         "    echo \"/org/freedesktop/portal/desktop/request/1_7/$token: "
-                         "org.freedesktop.portal.Request.Response " + c.response + "\"\n"
-                         "    exec sleep 60 ;;\n"
-                         "esac");
-    FakeProgram("zenity", "echo '" + Folder() + "/from-zenity.pdf'");
-    const std::optional<std::u16string> chosen = DesktopSaveDialog().Run(ProductRequest(Folder()));
-    if (c.expected) {
-      EXPECT_EQ(chosen, ToUtf16(Folder() + *c.expected));
-    } else {
-      EXPECT_EQ(chosen, std::nullopt);
-    }
-    EXPECT_EQ(ReadFile(Log()).find("--file-selection") != std::string::npos, c.zenityAsked);
-  }
-}
-
-TEST(DesktopDialogArguments, PortalOptionsCarryTheRequest) {
-  SaveDialogRequest request;
-  request.initialFolder = u"/home/anna/Ablage/";
-  request.fileName = u"/home/anna/Ablage/Anna's Brief.pdf";
-  request.filter = u"PDF-Datei|*.pdf";
-  EXPECT_EQ(PortalSaveOptions(request, "t1"),
-            "{'handle_token': <'t1'>, 'current_name': <'Anna\\'s Brief.pdf'>, "
-            "'current_folder': <b'/home/anna/Ablage'>, 'filters': <[('PDF-Datei', [(uint32 0, '*.pdf')])]>, "
-            "'current_filter': <('PDF-Datei', [(uint32 0, '*.pdf')])>}");
-}
-
-TEST(DesktopDialogArguments, PortalResponsesAsGdbusPrintsThem) {
-  struct Case {
-    std::string line;
-    std::optional<std::u16string> expected;
-  };
-  const std::string prefix = "/org/freedesktop/portal/desktop/request/1_7/t: org.freedesktop.portal.Request.Response ";
-  const Case cases[] = {
-      {prefix + "(uint32 0, {'uris': <['file:///home/anna/Brief%20neu.pdf']>})", u"/home/anna/Brief neu.pdf"},
-      {prefix + "(uint32 0, {'uris': <[\"file:///home/anna/Anna's.pdf\"]>})", u"/home/anna/Anna's.pdf"},
-      {prefix + "(uint32 0, {'uris': <['file://localhost/tmp/%C3%A4.pdf']>})", u"/tmp/\u00e4.pdf"},
-      {prefix + "(uint32 1, @a{sv} {})", std::nullopt},
-      {prefix + "(uint32 0, {'uris': <@as []>})", std::nullopt},
-      {prefix + "(uint32 0, {'uris': <['sftp://host/x.pdf']>})", std::nullopt},
-      {prefix + "(uint32 0, {'uris': <['file:///unterminated", std::nullopt},
-  };
-  for (const Case& c : cases) EXPECT_EQ(PathFromPortalResponse(c.line), c.expected) << c.line;
 }
 
 std::atomic<int> ticks = 0;
