@@ -176,6 +176,20 @@ TEST(Text, WordBreakAndAlignment) {
   }
 }
 
+TEST(Text, TabsExpandToEightAverageCharacters) {
+  TextCanvas t(200, 20, Describe(u"Tahoma", -11));
+  TEXTMETRIC tm;
+  GetTextMetrics(t.Dc(), &tm);
+  SIZE x;
+  GetTextExtentPoint32(t.Dc(), u"x", 1, &x);
+  RECT expanded{0, 0, 0, 0};
+  DrawText(t.Dc(), u"x\tx", -1, &expanded, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+  EXPECT_EQ(expanded.right, 8 * tm.tmAveCharWidth + x.cx);
+  RECT plain{0, 0, 0, 0};
+  DrawText(t.Dc(), u"x\tx", -1, &plain, DT_SINGLELINE | DT_CALCRECT);
+  EXPECT_EQ(plain.right, 2 * x.cx) << "without DT_EXPANDTABS a tab takes no room";
+}
+
 TEST(Text, GlyphsBlendInTheTextColourAndClearAlpha) {
   TextCanvas t(80, 20, Describe(u"Tahoma", -11));
   SetTextColor(t.Dc(), RGB(255, 0, 0));
