@@ -1,0 +1,95 @@
+// A small hand-made skin for the control tests: one 64 × 32 picture with
+// solid state blocks for two button records and a gauge record whose
+// progress piece has one colour per column, so that every composed pixel
+// tells where it came from.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "skin/data/SkinCompression.h"
+#include "skin/data/SkinPackageWriter.h"
+#include "skin/data/TskCompressedStoredSkin.h"
+#include "skin/data/TskSkinData.h"
+#include "tests/support/TestPictures.h"
+
+namespace qb::test {
+
+// Colours of the state blocks (0xRRGGBB).
+constexpr std::uint32_t kNormal = 0xC00000;
+constexpr std::uint32_t kActive = 0x00C000;
+constexpr std::uint32_t kDown = 0x0000C0;
+constexpr std::uint32_t kFocused = 0xC0C000;
+constexpr std::uint32_t kDisabled = 0x808080;
+constexpr std::uint32_t kTrack = 0x404040;
+
+// Column c of the gauge's progress piece.
+constexpr std::uint32_t PieceColumn(int c) { return 0x00C800u | (std::uint32_t(c * 10) << 16); }
+
+constexpr std::string_view kControlSkin =
+    "[VERSION]\r\nskinname=Controls\r\n"
+    "[PICTURES]\r\nactivepicturescount=1\r\n0=a.bmp\r\n"
+    "[SKINOBJECTS]\r\ncount=0\r\n"
+    "[SKINCONTROLS]\r\ncount=4\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
+    "3=fixedbutton:button\r\n"
+    "[statebutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
+    "downskinrect=16,0,24,8\r\nfocusedskinrect=24,0,32,8\r\ndisabledskinrect=32,0,40,8\r\n"
+    "lefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\n"
+    "clientrect=2,2,6,6\r\nleftstretch=1\r\ntopstretch=1\r\nrightstretch=1\r\nbottomstretch=1\r\n"
+    "stretcheffect=1\r\nmorphing=0\r\nfontcolor=0\r\ndisabledfontcolor=14144205\r\n"
+    "[plainbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
+    "downskinrect=16,0,24,8\r\nlefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\n"
+    "rightbottompoint=6,6\r\nclientrect=2,2,6,6\r\nleftstretch=1\r\ntopstretch=1\r\nrightstretch=1\r\n"
+    "bottomstretch=1\r\nstretcheffect=1\r\nmorphing=1\r\nfontcolor=255\r\ndisabledfontcolor=255\r\n"
+    "[fixedbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
+    "[gauge]\r\npictureindex=0\r\nskinrect=0,16,18,31\r\nlefttoppoint=2,0\r\nrighttoppoint=16,0\r\n"
+    "clientrect=2,2,16,13\r\nprogressarea=2,2,17,14\r\nprogressrect=24,16,43,27\r\n";
+
+inline void MakeControlPicture(TBitmap& picture) {
+  MakePicture(picture, 64, 32, [](int x, int y) -> std::uint32_t {
+    if (y < 8) {
+      const std::uint32_t blocks[] = {kNormal, kActive, kDown, kFocused, kDisabled};
+      return x < 40 ? blocks[x / 8] : 0;
+    }
+    if (y >= 16 && y < 31 && x < 18) return kTrack;
+    if (y >= 16 && y < 27 && x >= 24 && x < 43) return PieceColumn(x - 24);
+    return 0;
+  });
+}
+
+// The package of `definition` with `pictures` as its active pictures.
+inline std::unique_ptr<TskCompressedStoredSkin> StoredSkin(std::string_view definition,
+                                                           const std::vector<const TBitmap*>& pictures) {
+  SkinPackageWriter writer;
+  writer.WriteInt32(3);
+  for (int slot = 0; slot < 3; ++slot) writer.WritePictureSlot(nullptr);
+  writer.WriteInt32(std::int32_t(pictures.size()));
+  for (const TBitmap* picture : pictures) writer.WritePicture(*picture);
+  writer.WriteBytes(std::span(reinterpret_cast<const BYTE*>(definition.data()), definition.size()));
+  auto stored = std::make_unique<TskCompressedStoredSkin>(nullptr);
+  stored->ReadCompressedData(DeflateSkin(writer.Bytes()));
+  return stored;
+}
+
+// A skin data component holding the control skin.
+struct ControlSkin {
+  TBitmap picture;
+  std::unique_ptr<TskCompressedStoredSkin> stored;
+  std::unique_ptr<TskSkinData> data = std::make_unique<TskSkinData>(nullptr);
+
+  explicit ControlSkin(std::string_view definition = kControlSkin) {
+    MakeControlPicture(picture);
+    stored = StoredSkin(definition, {&picture});
+    data->LoadStoredSkin(stored.get());
+  }
+};
+
+// The control's look as its next paint draws it, in a picture of its size.
+template <typename Control>
+void PaintInto(Control& control, TBitmap& target) {
+  target.SetSize(control.Width(), control.Height());
+  control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(target.Canvas().Handle()), 0);
+}
+
+}  // namespace qb::test
