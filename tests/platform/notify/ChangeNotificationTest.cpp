@@ -140,6 +140,19 @@ TEST(ChangeNotification, SubtreeFollowsFoldersCreatedAndRemovedLater) {
   EXPECT_TRUE(Signalled(watch.handle));
 }
 
+TEST(ChangeNotification, LinkedFolderIsWatchedButLinksBelowItAreNotFollowed) {
+  Fixture fixture;
+  TempDir target;
+  const fs::path link = fixture.dir.Path() / "link";
+  fs::create_directory_symlink(target.Path(), link);
+  Watch direct(link, false, FILE_NOTIFY_CHANGE_FILE_NAME);
+  Watch tree(fixture.dir.Path(), true, FILE_NOTIFY_CHANGE_FILE_NAME);
+  ASSERT_NE(direct.handle, INVALID_HANDLE_VALUE);
+  std::ofstream(target.Path() / "x") << "x";
+  EXPECT_TRUE(Signalled(direct.handle));
+  EXPECT_FALSE(Signalled(tree.handle));
+}
+
 TEST(ChangeNotification, WaitReportsTheLowestSignalledHandleAndKeepsTheOthers) {
   std::vector<TempDir> dirs(MAXIMUM_WAIT_OBJECTS);
   std::vector<HANDLE> handles;
