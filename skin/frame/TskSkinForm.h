@@ -1,0 +1,309 @@
+// The frame component: a non-visual component on a form that takes over the
+// form's window procedure and from then on owns everything outside the
+// client area — frame, caption, caption buttons and window shape — drawn
+// from the skin of its TskSkinData.
+//
+// Life cycle. The constructor hooks the form's WindowProc (the form's window
+// is recreated when it exists) and the destructor puts the previous one
+// back. Without a loaded skin the frame is the unskinned default frame (a
+// 3-pixel border and a caption of DefaultCaptionHeight). ApplySkin builds
+// the frame objects from the skin's object records; SKM_BEFORECHANGE drops
+// them and SKM_CHANGE applies the new skin, and both walk the form's skinned
+// controls.
+//
+// The frame's logic (geometry, hit testing, object layout and state) lives in
+// FrameGeometry.h, FrameHitTest.h, NonClientSize.h, FrameObjectLayout.h and
+// the frame objects; this class ties it to the form's window.
+//
+// The layered frame around the window (TskFormLayerBorder) is reached only
+// through the Layer* operations below; until it is attached they report no
+// shown layered frame and do nothing.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/WinTypes.h"
+#include "platform/region/RegionHandle.h"
+#include "skin/data/SkinCompose.h"
+#include "skin/data/SkinValues.h"
+#include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameTypes.h"
+#include "toolkit/app/TTimer.h"
+#include "toolkit/component/TComponent.h"
+#include "toolkit/forms/TCustomForm.h"
+#include "toolkit/graphics/TBitmap.h"
+#include "toolkit/graphics/TFont.h"
+#include "toolkit/graphics/TIcon.h"
+
+namespace qb {
+
+class TskSkinData;
+class TskActiveSkinObject;
+class TskSkinStdButtonObject;
+class TskSkinCaptionObject;
+class TskSystemMenu;
+
+// Results of the frame queries other windows send.
+constexpr UINT SKM_CLOSEMENUS = 1228;
+constexpr UINT SKM_TRAYRESTORE = 1426;
+constexpr UINT SKM_QUERYSKINNEDFRAME = 45490;
+constexpr UINT SKM_SUSPENDLAYERED = 45491;
+constexpr UINT SKM_RESUMELAYERED = 45492;
+constexpr UINT SKM_PAINTFRAME = 45513;
+constexpr UINT SKM_PAINTFRAMEEX = 48203;
+constexpr LPARAM SKM_PAINTFRAMEEX_LPARAM = 16802;
+constexpr LRESULT SKM_PAINTFRAME_RESULT = 12851;
+constexpr LRESULT SKM_SKINNEDFRAME_RESULT = 12853;
+constexpr LRESULT SKM_UNSKINNEDFRAME_RESULT = 12852;
+
+class TskSkinForm : public TComponent {
+ public:
+  // `owner` must be a form; anything else fails with EInvalidCast.
+  explicit TskSkinForm(TComponent* owner);
+  ~TskSkinForm() override;
+
+  // Published properties.
+  TskSkinData* SkinData() const { return skinData_; }
+  void SetSkinData(TskSkinData* data);
+  TskSkinData* MenusSkinData() const { return menusSkinData_; }
+  void SetMenusSkinData(TskSkinData* data);
+  TskBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TskBorderIcons icons);
+  TWindowState WindowState() const { return frameState_; }
+  void SetWindowState(TWindowState state);
+  bool ShowIcon() const { return showIcon_; }
+  void SetShowIcon(bool value);
+  TFont& DefCaptionFont() { return defCaptionFont_; }
+  void SetDefCaptionFont(const TFont& font);
+  TFont& DefInActiveCaptionFont() { return defInActiveCaptionFont_; }
+  void SetDefInActiveCaptionFont(const TFont& font);
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool value);
+  BYTE AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(BYTE value);
+
+  bool UseSkinFontInCaption = true;
+  bool AlphaBlendAnimation = false;
+  bool Magnetic = false;
+  BYTE MagneticSize = 5;
+  int MinWidth = 0;
+  int MinHeight = 0;
+  int MaxWidth = 0;
+  int MaxHeight = 0;
+  int ClientWidth = 0;
+  int ClientHeight = 0;
+  TskPositionInMonitor PositionInMonitor = skpDefault;
+  bool AlwaysResize = false;
+  bool MaximizeOnFullScreen = false;
+  bool HideCaptionButtons = false;
+  bool DisableSystemMenu = false;
+  bool UseDefaultSysMenu = true;
+  bool AlwaysMinimizeToTray = false;
+  bool AlwaysShowInTray = false;
+  bool ClientInActiveEffect = false;
+  TskClientInActiveEffect ClientInActiveEffectType = skieSemiTransparent;
+  bool UseFormCursorInNCArea = false;
+  TBitmap LogoBitMap;
+  bool LogoBitMapTransparent = false;
+  bool ShowObjectHint = false;
+  bool UseDefaultObjectHint = true;
+
+  // Events.
+  TNotifyEvent OnChangeSkinData;
+  TNotifyEvent OnBeforeChangeSkinData;
+  TNotifyEvent OnAfterChangeSkinData;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeActivate;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnMaximize;
+  TNotifyEvent OnRestore;
+  TNotifyEvent OnChangeRollUpState;
+  TNotifyEvent OnMinimizeToTray;
+  TskCaptionPaintEvent OnCaptionPaint;
+  TskPaintEvent OnPaintEvent;
+  TskObjectEvent OnMouseEnterEvent;
+  TskObjectEvent OnMouseLeaveEvent;
+  TskMouseObjectEvent OnMouseDownEvent;
+  TskMouseObjectEvent OnMouseUpEvent;
+  TskMouseMoveObjectEvent OnMouseMoveEvent;
+  TskActivateCustomObjectEvent OnActivateCustomObject;
+  TShortCutEvent OnShortCut;
+
+  // Operations.
+  TCustomForm& Form() const { return form_; }
+  void ApplySkin();
+  void UpdateFrame(bool relayout);
+  void ForceRelayout();
+  void RepaintFrame();
+  void RedrawObject(TskActiveSkinObject& object);
+  void UpdateCaptionActive(bool animate);
+  void UpdateHotObject(int x, int y, bool enabled);
+  void SaveFrameBounds();
+  void RestoreFrameBounds();
+  void ShowSystemMenu(int x, int y);
+  void MinimizeToTray();
+  void SetFrameState(TWindowState state);
+  void ToggleRollUp();
+  // Runs a caption button's command.
+  void ExecuteCommand(TskStdCommand command);
+  // Pops the system menu up below `button` (screen coordinates).
+  void ShowSystemMenuBelow(const TskActiveSkinObject& button);
+
+  // Tests.
+  bool Skinnable() const { return skinnable_; }
+  bool Skinned() const { return skinned_; }
+  bool SkinChangeInProgress() const { return skinChangeInProgress_; }
+  bool IsFormActive() const;
+  bool FormActiveFlag() const { return formActiveFlag_; }
+  bool LayeredActive() const;
+  bool FullBorderActive() const;
+  bool IsResizable() const;
+  bool RolledUp() const { return rolledUp_; }
+  int DefaultCaptionHeight() const;
+  int DefaultButtonSize() const;
+  int GetMinWidth() const;
+  int GetMinHeight() const;
+  int GetMaxWidth() const;
+  int GetMaxHeight() const;
+  // The caption button's command names a state the window is in now
+  // (maximized, minimized, rolled up), so it shows its restore look.
+  bool RestoreState(TskStdCommand command) const;
+
+  // Geometry and hit testing.
+  const FrameGeometry& Geometry() const { return geometry_; }
+  void UpdateGeometry();
+  void LayoutObjects();
+  LRESULT HitTest(POINT p) const;
+  LRESULT DefaultHitTest(POINT p) const;
+  // The client rectangle for a proposed window rectangle (WM_NCCALCSIZE).
+  RECT ClientRectFor(const RECT& window);
+  void UpdateRegion(bool recompute);
+  // WM_ERASEBKGND: the client background into `dc`.
+  void PaintClientBackground(HDC dc);
+
+  // Painting.
+  void PaintFrame(HDC dc = nullptr);
+  void PaintDefaultFrame(HDC dc = nullptr);
+
+  // Frame objects, in skin order; HotIndex and CapturedIndex index them.
+  const std::vector<std::unique_ptr<TskActiveSkinObject>>& FrameObjects() const { return frameObjects_; }
+  TskActiveSkinObject* FindObject(std::u16string_view idName) const;
+  int HotIndex() const { return hotIndex_; }
+  int CapturedIndex() const { return capturedIndex_; }
+  int FrameWidth() const { return frameWidth_; }
+  int FrameHeight() const { return frameHeight_; }
+  // The form's window region, null without shape.
+  bool HasFrameRegion() const { return frameRegion_ != nullptr; }
+
+  // The system-menu button's icon, made on first use.
+  HICON SmallIcon();
+  SIZE SmallIconSize() const;
+  bool IconHasAlpha() const { return iconHasAlpha_; }
+
+  // One step of each frame timer, for the timers and for tests.
+  void HoverTimerTick();
+  void MorphTimerTick();
+  void AnimationTimerTick();
+  void StartMorphTimer();
+  void StartAnimationTimer();
+  bool MorphTimerRunning() const { return morphTimer_->Enabled(); }
+  bool AnimationTimerRunning() const { return animationTimer_->Enabled(); }
+
+  // The standard system-menu items as they are now (captions in order).
+  std::vector<std::u16string> SystemMenuCaptions() const;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+  void Loaded() override;
+
+ private:
+  // Layered frame hooks (see the header comment).
+  bool LayerShown() const { return false; }
+  void RepaintLayer() {}
+  void HideLayer() {}
+
+  void WindowProcedure(TMessage& message);
+  bool PreHandle(TMessage& message);
+  void PostHandle(const TMessage& message, LRESULT hit);
+  void CloseMenus();
+  void OnSize(TMessage& message);
+  void OnNcActivate(TMessage& message);
+  void OnSkinChange(TMessage& message);
+  void ResetObjectStates();
+  void RebuildObjects();
+  void UpdateButtonsVisibility();
+  void UpdateObjectHints();
+  void FreeObjects();
+  void Rehook(bool skinnable);
+  void SendNcPaint();
+  POINT ToWindow(LPARAM screenPoint) const;
+  std::vector<RECT> CaptionAreas() const;
+  void EnsureDefaultObjects();
+  bool Designing() const;
+  bool Loading() const;
+  bool IsMainForm() const;
+  bool Minimized() const { return frameState_ == wsMinimized; }
+  bool Maximized() const { return frameState_ == wsMaximized; }
+  void SetShape(HRGN region);
+
+  TCustomForm& form_;
+  TWndMethod oldWindowProc_;
+  TskSkinData* skinData_ = nullptr;
+  TskSkinData* menusSkinData_ = nullptr;
+  TskBorderIcons borderIcons_{TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize,
+                              TskBorderIcon::biRollUp};
+  bool showIcon_ = false;
+  TFont defCaptionFont_;
+  TFont defInActiveCaptionFont_;
+  bool alphaBlend_ = false;
+  BYTE alphaBlendValue_ = 200;
+
+  bool skinnable_ = true;
+  bool skinned_ = false;
+  bool skinChangeInProgress_ = false;
+  bool defaultObjects_ = false;
+  std::vector<std::unique_ptr<TskActiveSkinObject>> frameObjects_;
+  int hotIndex_ = -1;
+  int capturedIndex_ = -1;
+  int frameWidth_ = 0;
+  int frameHeight_ = 0;
+  FrameGeometry geometry_;
+  // The caption area of the unskinned frame, from its last layout.
+  RECT defaultCaptionArea_{};
+  std::unique_ptr<FrameStrips> maskStrips_;
+  // The region last given to the window; the window owns it from then on,
+  // this only records that a shape is set.
+  HRGN frameRegion_ = nullptr;
+  TWindowState frameState_ = wsNormal;
+  // The streamed WindowState, applied at the end of loading.
+  TWindowState pendingWindowState_ = wsNormal;
+  bool rolledUp_ = false;
+  bool rolledUpWhileMaximized_ = false;
+  int heightBeforeRollUp_ = 0;
+  struct SavedBounds {
+    int left = 0, top = 0, width = 0, height = 0;
+    int kind = -1;
+  } savedFrameBounds_;
+  bool firstShowPending_ = true;
+  bool inSizeMove_ = false;
+  bool sizedInLoop_ = false;
+  bool fullWindowDrag_ = false;
+  bool layerDragActive_ = false;
+  bool formActiveFlag_ = false;
+  bool layeredSuspended_ = false;
+  TIcon smallIcon_;
+  bool iconHasAlpha_ = false;
+  std::unique_ptr<TTimer> hoverTimer_;
+  std::unique_ptr<TTimer> morphTimer_;
+  std::unique_ptr<TTimer> animationTimer_;
+  std::unique_ptr<TskSystemMenu> systemMenu_;
+};
+
+// The first component owned by `form` that is a TskSkinForm, or null.
+TskSkinForm* GetSkinForm(TComponent* form);
+
+}  // namespace qb

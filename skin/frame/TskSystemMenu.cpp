@@ -1,0 +1,208 @@
+#include "skin/frame/TskSystemMenu.h"
+
+#include <algorithm>
+
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/text/Text.h"
+#include "platform/gdi/window/WindowDc.h"
+#include "platform/window/InputApi.h"
+#include "platform/window/MessageApi.h"
+#include "platform/window/PaintApi.h"
+#include "skin/data/TskSkinData.h"
+#include "skin/frame/TskSkinForm.h"
+#include "toolkit/graphics/TCanvas.h"
+
+namespace qb {
+
+namespace {
+
+constexpr char16_t kClassName[] = u"TskSystemMenuPopup";
+constexpr int kItemHeight = 20;
+constexpr int kSeparatorHeight = 7;
+constexpr int kTextLeft = 22;
+constexpr int kShortCutGap = 24;
+constexpr int kMinWidth = 120;
+
+void RegisterPopupClass(WNDPROC procedure) {
+  WNDCLASS windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.lpszClassName = kClassName;
+  RegisterClass(&windowClass);  // fails harmlessly once the class exists
+}
+
+}  // namespace
+
+TskSystemMenu::TskSystemMenu(TskSkinForm& owner) : owner_(owner) {}
+
+TskSystemMenu::~TskSystemMenu() { Close(); }
+
+std::vector<SystemMenuItem> TskSystemMenu::BuildItems() const {
+  TskSkinForm& f = owner_;
+  const TskBorderIcons icons = f.BorderIcons();
+  const TWindowState state = f.WindowState();
+  const TskSkinData* data = f.MenusSkinData() != nullptr ? f.MenusSkinData() : f.SkinData();
+  const TskResourceStrData* strings = data != nullptr ? data->ResourceStrData() : nullptr;
+  auto caption = [strings](const char16_t* key, const char16_t* fallback) {
+    if (strings != nullptr) {
+      std::u16string value = strings->GetResStr(key);
+      if (!value.empty()) return value;
+    }
+    return std::u16string(fallback);
+  };
+  std::vector<SystemMenuItem> items;
+  if (state != wsMinimized && icons.Contains(TskBorderIcon::biMinimize))
+    items.push_back({u"SKF_MINITEM", caption(u"MI_MINCAPTION", u"Mi&nimize"), u"",
+                     [&f] { f.ExecuteCommand(TskStdCommand::cmMinimize); }});
+  if (state != wsMaximized && icons.Contains(TskBorderIcon::biMaximize))
+    items.push_back({u"SKF_MAXITEM", caption(u"MI_MAXCAPTION", u"Ma&ximize"), u"",
+                     [&f] { f.SetFrameState(wsMaximized); }});
+  if (state != wsNormal || f.RolledUp())
+    items.push_back({u"SKF_RESTORE", caption(u"MI_RESTORECAPTION", u"&Restore"), u"", [&f] {
+                       if (f.RolledUp())
+                         f.ToggleRollUp();
+                       else
+                         f.SetFrameState(wsNormal);
+                     }});
+  if (icons.Contains(TskBorderIcon::biRollUp) && !f.RolledUp() && state != wsMinimized)
+    items.push_back({u"SKF_ROLLUP", caption(u"MI_ROLLUPCAPTION", u"Ro&llUp"), u"", [&f] { f.ToggleRollUp(); }});
+  if (icons.Contains(TskBorderIcon::biMinimizeToTray))
+    items.push_back({u"SKF_MINTOTRAY", caption(u"MI_MINTOTRAYCAPTION", u"Minimize to &Tray"), u"",
+                     [&f] { f.MinimizeToTray(); }});
+  if (!items.empty()) items.push_back({u"", u"", u"", nullptr});
+  items.push_back({u"SKF_CLOSE", caption(u"MI_CLOSECAPTION", u"&Close"), u"Alt+F4",
+                   [&f] { f.ExecuteCommand(TskStdCommand::cmClose); }});
+  return items;
+}
+
+int TskSystemMenu::ItemTop(int index) const {
+  int y = 2;
+  for (int i = 0; i < index; ++i) y += items_[std::size_t(i)].Separator() ? kSeparatorHeight : kItemHeight;
+  return y;
+}
+
+int TskSystemMenu::ItemAt(int y) const {
+  for (int i = 0; i < int(items_.size()); ++i) {
+    const int top = ItemTop(i);
+    const int height = items_[std::size_t(i)].Separator() ? kSeparatorHeight : kItemHeight;
+    if (y >= top && y < top + height) return items_[std::size_t(i)].Separator() ? -1 : i;
+  }
+  return -1;
+}
+
+void TskSystemMenu::Popup(int x, int y) {
+  Close();
+  items_ = BuildItems();
+  RegisterPopupClass(&TskSystemMenu::Procedure);
+  TCanvas measure;
+  measure.SetHandle(GetDC(nullptr));
+  int width = kMinWidth;
+  for (const SystemMenuItem& item : items_)
+    width = std::max(width, kTextLeft + measure.TextWidth(item.Caption) + kShortCutGap +
+                                measure.TextWidth(item.ShortCut) + 12);
+  ReleaseDC(nullptr, measure.Handle());
+  measure.SetHandle(nullptr);
+  const int height = ItemTop(int(items_.size())) + 2;
+  HWND owner = owner_.Form().HandleAllocated() ? owner_.Form().Handle() : nullptr;
+  window_ = OwnedWindow(CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, u"", WS_POPUP, x, y, width,
+                                       height, owner, 0, nullptr));
+  if (!window_) return;
+  SetWindowLongPtr(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);
+  SetCapture(window_.Get());
+}
+
+void TskSystemMenu::Close() {
+  if (!window_) return;
+  if (GetCapture() == window_.Get()) ReleaseCapture();
+  SetWindowLongPtr(window_.Get(), GWLP_USERDATA, 0);
+  window_ = OwnedWindow();
+  hot_ = -1;
+  if (OnClose) {
+    auto done = std::move(OnClose);
+    OnClose = nullptr;
+    done();
+  }
+}
+
+void TskSystemMenu::Choose(int index) {
+  if (index < 0 || index >= int(items_.size()) || items_[std::size_t(index)].Separator()) return;
+  const std::function<void()> action = items_[std::size_t(index)].Action;
+  Close();
+  if (action) action();
+}
+
+void TskSystemMenu::Paint(HDC dc) {
+  RECT client{};
+  GetClientRect(window_.Get(), &client);
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  canvas.Brush().SetColor(clBtnFace);
+  canvas.FillRect(client);
+  canvas.Brush().SetColor(clBtnShadow);
+  canvas.FrameRect(client);
+  SetBkMode(dc, TRANSPARENT);
+  for (int i = 0; i < int(items_.size()); ++i) {
+    const SystemMenuItem& item = items_[std::size_t(i)];
+    const int top = ItemTop(i);
+    if (item.Separator()) {
+      canvas.Pen().SetColor(clBtnShadow);
+      canvas.MoveTo(4, top + kSeparatorHeight / 2);
+      canvas.LineTo(client.right - 4, top + kSeparatorHeight / 2);
+      continue;
+    }
+    RECT row{2, top, client.right - 2, top + kItemHeight};
+    if (i == hot_) {
+      canvas.Brush().SetColor(clHighlight);
+      canvas.FillRect(row);
+    }
+    canvas.Font().SetColor(i == hot_ ? clHighlightText : clBtnText);
+    RECT text{kTextLeft, top, client.right - 8, top + kItemHeight};
+    canvas.DrawText(text, item.Caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    canvas.DrawText(text, item.ShortCut, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  canvas.SetHandle(nullptr);
+}
+
+LRESULT TskSystemMenu::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* menu = reinterpret_cast<TskSystemMenu*>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
+  if (menu == nullptr) return DefWindowProc(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd, &paint);
+      menu->Paint(dc);
+      EndPaint(hwnd, &paint);
+      return 0;
+    }
+    case WM_MOUSEMOVE: {
+      const int hot = menu->ItemAt(GET_Y_LPARAM(lParam));
+      if (hot != menu->hot_) {
+        menu->hot_ = hot;
+        InvalidateRect(hwnd, nullptr, TRUE);
+      }
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+      RECT client{};
+      GetClientRect(hwnd, &client);
+      const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      if (p.x < client.left || p.y < client.top || p.x >= client.right || p.y >= client.bottom) menu->Close();
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      const int index = menu->ItemAt(GET_Y_LPARAM(lParam));
+      if (index != -1) menu->Choose(index);
+      return 0;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_ESCAPE) menu->Close();
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd) menu->Close();
+      return 0;
+    default: return DefWindowProc(hwnd, message, wParam, lParam);
+  }
+}
+
+}  // namespace qb
