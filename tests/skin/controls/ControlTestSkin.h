@@ -24,6 +24,12 @@ constexpr std::uint32_t kFocused = 0xC0C000;
 constexpr std::uint32_t kDisabled = 0x808080;
 constexpr std::uint32_t kTrack = 0x404040;
 
+// A colour (system colours resolved) as 0xRRGGBB.
+inline std::uint32_t SystemColour(TColor colour) {
+  const COLORREF c = ColorToRGB(colour);
+  return (std::uint32_t(c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
 // Column c of the gauge's progress piece.
 constexpr std::uint32_t PieceColumn(int c) { return 0x00C800u | (std::uint32_t(c * 10) << 16); }
 
