@@ -37,8 +37,8 @@ constexpr std::string_view kControlSkin =
     "[VERSION]\r\nskinname=Controls\r\n"
     "[PICTURES]\r\nactivepicturescount=1\r\n0=a.bmp\r\n"
     "[SKINOBJECTS]\r\ncount=0\r\n"
-    "[SKINCONTROLS]\r\ncount=4\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
-    "3=fixedbutton:button\r\n"
+    "[SKINCONTROLS]\r\ncount=5\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
+    "3=fixedbutton:button\r\n4=glowbutton:button\r\n"
     "[statebutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
     "downskinrect=16,0,24,8\r\nfocusedskinrect=24,0,32,8\r\ndisabledskinrect=32,0,40,8\r\n"
     "lefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\n"
@@ -49,6 +49,9 @@ constexpr std::string_view kControlSkin =
     "rightbottompoint=6,6\r\nclientrect=2,2,6,6\r\nleftstretch=1\r\ntopstretch=1\r\nrightstretch=1\r\n"
     "bottomstretch=1\r\nstretcheffect=1\r\nmorphing=1\r\nfontcolor=255\r\ndisabledfontcolor=255\r\n"
     "[fixedbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
+    "[glowbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
+    "glowlayerpictureindex=0\r\nglowlayermaskpictureindex=0\r\nglowlayershowoffsetx=3\r\n"
+    "glowlayershowoffsety=4\r\n"
     "[gauge]\r\npictureindex=0\r\nskinrect=0,16,18,31\r\nlefttoppoint=2,0\r\nrighttoppoint=16,0\r\n"
     "clientrect=2,2,16,13\r\nprogressarea=2,2,17,14\r\nprogressrect=24,16,43,27\r\n";
 
