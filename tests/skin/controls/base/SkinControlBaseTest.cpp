@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "skin/controls/SkinControlWalk.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/data/SkinMessages.h"
+#include "tests/skin/controls/ControlTestSkin.h"
+#include "toolkit/app/TApplication.h"
+#include "toolkit/forms/TForm.h"
+
+namespace qb {
+namespace {
+
+constexpr std::string_view kModesSkin =
+    "[VERSION]\r\nskinname=Modes\r\n"
+    "[PICTURES]\r\nactivepicturescount=1\r\n0=a.bmp\r\n"
+    "[SKINOBJECTS]\r\ncount=0\r\n"
+    "[SKINCONTROLS]\r\ncount=5\r\n0=resize:button\r\n1=fixed:button\r\n2=wide:button\r\n3=tall:button\r\n"
+    "4=empty:button\r\n"
+    "[resize]\r\npictureindex=0\r\nskinrect=0,0,40,39\r\nlefttoppoint=7,7\r\nrighttoppoint=32,6\r\n"
+    "leftbottompoint=7,30\r\nrightbottompoint=34,32\r\nclientrect=2,2,38,37\r\n"
+    "[fixed]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
+    "[wide]\r\npictureindex=0\r\nskinrect=0,0,8,6\r\nrighttoppoint=6,0\r\nlefttoppoint=2,0\r\n"
+    "clientrect=2,1,6,5\r\n"
+    "[tall]\r\npictureindex=0\r\nskinrect=0,0,6,8\r\nleftbottompoint=0,6\r\nlefttoppoint=0,2\r\n"
+    "clientrect=1,2,5,6\r\n"
+    "[empty]\r\npictureindex=0\r\nskinrect=0,0,0,0\r\n";
+
+TEST(SkinControlSize, ResizeModeDecidesWhichRequestedDimensionsAreKept) {
+  test::ControlSkin skin(kModesSkin);
+  struct Case {
+    const char16_t* record;
+    int mode;
+    SIZE requested;
+    SIZE result;
+    RECT client;
+  };
+  const Case cases[] = {
+      {u"resize", 1, {170, 25}, {170, 25}, {2, 2, 168, 23}},
+      {u"resize", 1, {40, 39}, {40, 39}, {2, 2, 38, 37}},
+      {u"fixed", 0, {170, 25}, {8, 8}, {1, 1, 7, 7}},
+      {u"wide", 2, {170, 25}, {170, 6}, {2, 1, 168, 5}},
+      {u"tall", 3, {170, 25}, {6, 25}, {1, 2, 5, 23}},
+      {u"empty", -1, {170, 25}, {170, 25}, {0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    TskSkinButton button(nullptr);
+    button.SetSkinDataName(c.record);
+    button.SetSkinData(skin.data.get());
+    button.SetBounds(0, 0, c.requested.cx, c.requested.cy);
+    const std::string what = std::string(c.record, c.record + std::char_traits<char16_t>::length(c.record));
+    EXPECT_EQ(button.ResizeMode(), c.mode) << what;
+    EXPECT_EQ(button.Width(), c.result.cx) << what;
+    EXPECT_EQ(button.Height(), c.result.cy) << what;
+    EXPECT_EQ(button.NewClientRect.left, c.client.left) << what;
+    EXPECT_EQ(button.NewClientRect.top, c.client.top) << what;
+    EXPECT_EQ(button.NewClientRect.right, c.client.right) << what;
+    EXPECT_EQ(button.NewClientRect.bottom, c.client.bottom) << what;
+  }
+}
+
+TEST(SkinControlSize, WithoutSkinSizeAFixedPictureStretchesToAnySize) {
+  test::ControlSkin skin(kModesSkin);
+  TskSkinButton button(nullptr);
+  button.SetUseSkinSize(false);
+  button.SetSkinDataName(u"fixed");
+  button.SetSkinData(skin.data.get());
+  button.SetBounds(0, 0, 30, 20);
+  EXPECT_EQ(button.Width(), 30);
+  EXPECT_EQ(button.Height(), 20);
+  EXPECT_EQ(button.NewClientRect.right, 29);
+  EXPECT_EQ(button.NewClientRect.bottom, 19);
+}
+
+class TWalkForm : public TForm {
+ public:
+  using TForm::TForm;
+  TskSkinButton* first = nullptr;
+  TskSkinButton* second = nullptr;
+
+ protected:
+  void CreateComponents() override {
+    SetBorderStyle(bsNone);
+    first = Make<TskSkinButton>(u"First", this);
+    second = Make<TskSkinButton>(u"Second", this);
+    first->SetSkinDataName(u"fixedbutton");
+    second->SetSkinDataName(u"fixedbutton");
+  }
+};
+
+TEST(SkinChangeWalk, SkinsOnlyTheControlsOfTheNotifyingSkinDataAndAppliesTheirSizes) {
+  TApplication application;
+  auto form = NewForm<TWalkForm>();
+  TskSkinData later(nullptr);
+  test::ControlSkin other;
+  form->first->SetSkinData(&later);
+  form->second->SetSkinData(other.data.get());
+  EXPECT_FALSE(form->first->Skinned());
+  EXPECT_TRUE(form->second->Skinned());
+  EXPECT_EQ(form->second->Width(), 8);
+
+  TBitmap picture;
+  test::MakeControlPicture(picture);
+  const auto stored = test::StoredSkin(test::kControlSkin, {&picture});
+  later.LoadStoredSkin(stored.get());
+  WalkSkinControls(form.get(), &later, SKM_BEFORECHANGE);
+  EXPECT_FALSE(form->first->Skinned());
+  EXPECT_TRUE(form->second->Skinned());
+  WalkSkinControls(form.get(), &later, SKM_CHANGE);
+  EXPECT_TRUE(form->first->Skinned());
+  EXPECT_EQ(form->first->Width(), 8);
+  EXPECT_EQ(form->first->Height(), 8);
+
+  WalkSkinControls(form.get(), nullptr, SKM_BEFORECHANGE);
+  EXPECT_FALSE(form->first->Skinned());
+  EXPECT_FALSE(form->second->Skinned());
+}
+
+TEST(SkinDataRemoval, LeavesTheControlWorkingInItsUnskinnedLook) {
+  auto skin = std::make_unique<test::ControlSkin>();
+  TskSkinButton button(nullptr);
+  button.SetSkinDataName(u"statebutton");
+  button.SetSkinData(skin->data.get());
+  ASSERT_TRUE(button.Skinned());
+  skin.reset();
+  EXPECT_EQ(button.SkinData(), nullptr);
+  TBitmap shown;
+  test::PaintInto(button, shown);
+  EXPECT_FALSE(button.Skinned());
+  EXPECT_EQ(test::ColourAt(shown, 0, 0), test::SystemColour(clBtnShadow));
+  EXPECT_EQ(test::ColourAt(shown, 3, button.Height() - 3), test::SystemColour(clBtnFace));
+}
+
+}  // namespace
+}  // namespace qb
