@@ -14,6 +14,7 @@
 #include "skin/data/MaskRegion.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TskDataSkinCaption.h"
+#include "skin/data/TskDataSkinMainMenuBarButton.h"
 #include "skin/data/TskDataSkinSectionObject.h"
 #include "skin/data/TskDataSkinStdButton.h"
 #include "skin/data/TskSkinData.h"
@@ -275,6 +276,8 @@ void TskSkinForm::RebuildObjects() {
   FreeObjects();
   for (const auto& record : skinData_->SkinObjects()) {
     std::unique_ptr<TskActiveSkinObject> object;
+    // Menu-bar buttons belong to the skinned menu bar, not to the frame.
+    if (dynamic_cast<const TskDataSkinMainMenuBarButton*>(record.get()) != nullptr) continue;
     if (auto* stdButton = dynamic_cast<const TskDataSkinStdButton*>(record.get()))
       object = std::make_unique<TskSkinStdButtonObject>(*this, stdButton);
     else if (auto* button = dynamic_cast<const TskDataSkinButton*>(record.get()))
