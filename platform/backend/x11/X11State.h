@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -63,7 +64,9 @@ struct X11Backend::State {
   std::map<HWND, XWindowRecord> windows;  // user-interface thread only
   std::array<Cursor, 11> cursors{};
   Cursor cursor = 0;
-  HWND focusGivenTo = nullptr;
+  // The window we last gave the X input focus; cleared by the input thread
+  // when another program takes it, so that a later activation takes it back.
+  std::atomic<HWND> focusGivenTo = nullptr;
 
   // Read by the input thread to find the window of an event.
   std::mutex byIdMutex;

@@ -58,7 +58,9 @@ void HandleFocusOut(X11Backend::State& state, const XFocusChangeEvent& event) {
   // falls back to the root (one of ours went away) is no one else's
   // either; only another program's window taking it deactivates ours.
   if (focus == None || focus == PointerRoot || focus == state.root) return;
-  if (!OurWindow(state, focus)) DeliverFocus(nullptr);
+  if (OurWindow(state, focus)) return;
+  state.focusGivenTo = nullptr;
+  DeliverFocus(nullptr);
 }
 
 void Translate(X11Backend::State& state, XEvent& event) {
