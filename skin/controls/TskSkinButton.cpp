@@ -7,6 +7,7 @@
 #include "platform/window/InputApi.h"
 #include "platform/window/MessageApi.h"
 #include "skin/controls/TskImageList.h"
+#include "skin/data/PictureCopy.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TskDataSkinButtonControl.h"
 #include "skin/data/TskEffectBmp.h"
@@ -324,7 +325,8 @@ void TskSkinButton::DrawStretchedButtonLook(TBitmap& bitmap, const RECT& rect, b
   if (aDown || aMouseIn || !transparent_) {
     if (ControlPicture != nullptr) {
       if (ResizeMode() == 0) {
-        bitmap.Canvas().CopyRect(RECT{0, 0, width, height}, const_cast<TBitmap*>(ControlPicture)->Canvas(), rect);
+        const Bgr24Source source(*ControlPicture);
+        CopyPictureRect(*source, rect, ResizeBgr24(bitmap, width, height), RECT{0, 0, width, height});
       } else if (ResizeMode() == 2 || ResizeMode() == 3) {
         StretchSkinPiece(bitmap, *ControlPicture, rect, true, clientrect);
       }
@@ -352,8 +354,7 @@ void TskSkinButton::PrepareFont(TCanvas& canvas, bool aMouseIn, bool aDown) {
   } else {
     font.Assign(&DefaultFont());
   }
-  const TskResourceStrData* strings = SkinData() != nullptr ? SkinData()->ResourceStrData() : nullptr;
-  font.SetCharset(strings != nullptr ? BYTE(strings->CharSet()) : DefaultFont().Charset());
+  font.SetCharset(TextCharset());
   if (Enabled() && !UseSkinFontColor) {
     font.SetColor(DefaultFont().Color());
   } else if (!Enabled()) {
@@ -402,8 +403,7 @@ void TskSkinButton::DrawDefaultLook(TBitmap& bitmap) {
   canvas.FrameRect(area);
   TFont& font = canvas.Font();
   font.Assign(&DefaultFont());
-  const TskResourceStrData* strings = SkinData() != nullptr ? SkinData()->ResourceStrData() : nullptr;
-  font.SetCharset(strings != nullptr ? BYTE(strings->CharSet()) : DefaultFont().Charset());
+  font.SetCharset(TextCharset());
   if (!Enabled()) font.SetColor(clBtnShadow);
   bool drawDefault = true;
   if (OnPaint) OnPaint(this, canvas, area, down_, mouseIn_, drawDefault);

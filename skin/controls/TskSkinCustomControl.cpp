@@ -159,20 +159,21 @@ void TskSkinCustomControl::UpdateSkinRegion() {
       region = RegionFromMask(*ControlMask);
       break;
     case 1:
-      region = RegionFromMaskForSize(piece, *ControlMask, Width(), Height(), moved);
-      break;
     case 2:
-      piece.leftBottom = piece.leftTop;
-      piece.rightBottom = piece.rightTop;
-      moved.leftBottom = moved.leftTop;
-      moved.rightBottom = moved.rightTop;
-      region = RegionFromMaskForSize(piece, *ControlMask, Width(), Height(), moved);
-      break;
     case 3:
-      piece.rightTop = piece.leftTop;
-      piece.rightBottom = piece.leftBottom;
-      moved.rightTop = moved.leftTop;
-      moved.rightBottom = moved.leftBottom;
+      // A piece stretched in one direction only has its far corners on the
+      // fixed edges.
+      if (resizeMode_ == 2) {
+        piece.leftBottom = piece.leftTop;
+        piece.rightBottom = piece.rightTop;
+        moved.leftBottom = moved.leftTop;
+        moved.rightBottom = moved.rightTop;
+      } else if (resizeMode_ == 3) {
+        piece.rightTop = piece.leftTop;
+        piece.rightBottom = piece.leftBottom;
+        moved.rightTop = moved.leftTop;
+        moved.rightBottom = moved.leftBottom;
+      }
       region = RegionFromMaskForSize(piece, *ControlMask, Width(), Height(), moved);
       break;
     default:
@@ -232,6 +233,11 @@ void TskSkinCustomControl::Paint() {
   int height = Height();
   AdjustSkinSize(width, height);
   TskSkinControl::Paint();
+}
+
+BYTE TskSkinCustomControl::TextCharset() const {
+  const TskResourceStrData* strings = SkinData() != nullptr ? SkinData()->ResourceStrData() : nullptr;
+  return strings != nullptr ? BYTE(strings->CharSet()) : defaultFont_->Charset();
 }
 
 void TskSkinCustomControl::DrawDefaultLook(TBitmap& bitmap) {

@@ -80,6 +80,9 @@ class TskSkinCustomControl : public TskSkinControl {
   void ComposeSkinRect(const RECT& skinRect, TBitmap& bitmap);
   void Paint() override;
   virtual void DefaultFontChanged() {}
+  // The character set of text: the skin's string resources' when it has
+  // them, else DefaultFont's.
+  BYTE TextCharset() const;
 
   // The corner points and client rectangle as the composition wants them.
   PieceCorners RecordCorners() const;

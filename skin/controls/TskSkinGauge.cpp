@@ -272,8 +272,7 @@ void TskSkinGauge::DrawProgressText(TCanvas& canvas, int value) {
     font.Assign(&DefaultFont());
   }
   if (Skinned()) font.SetColor(fontcolor);
-  const TskResourceStrData* strings = SkinData() != nullptr ? SkinData()->ResourceStrData() : nullptr;
-  font.SetCharset(strings != nullptr ? BYTE(strings->CharSet()) : DefaultFont().Charset());
+  font.SetCharset(TextCharset());
   canvas.Brush().SetStyle(bsClear);
   const SIZE size = canvas.TextExtent(text);
   const bool oddHeight = font.Height() % 2 != 0;
