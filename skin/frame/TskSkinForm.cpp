@@ -67,9 +67,7 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(OwnerForm
   form_.SetBorderIcons(TBorderIcons{});
   form_.SetAutoSize(false);
   form_.SetAutoScroll(false);
-  form_.OnShortCut = [this](TWMKey& key, bool& handled) {
-    if (OnShortCut) OnShortCut(key, handled);
-  };
+  form_.OnShortCut = [this](TWMKey& key, bool& handled) { HandleShortCut(key, handled); };
   // From Vista on the caption bits of the style stay; the non-client size
   // calculation removes the system frame instead.
   oldWindowProc_ = form_.WindowProc;
@@ -124,12 +122,10 @@ void TskSkinForm::SetSkinData(TskSkinData* data) {
   if (skinData_ != nullptr && skinData_ != data) skinData_->RemoveFreeNotification(this);
   skinData_ = data;
   if (data != nullptr) data->FreeNotification(this);
-  if (Designing() || Loading()) {
-    if (data != nullptr) skinnable_ = data->SkinnableForm();
-    if (!Loading()) return;
-  }
   if (data != nullptr) skinnable_ = data->SkinnableForm();
-  ApplySkin();
+  // References are resolved while the form is still loading; a skin that
+  // is already loaded is applied then, before the form is first shown.
+  if (!Designing()) ApplySkin();
 }
 
 void TskSkinForm::SetMenusSkinData(TskSkinData* data) {
@@ -247,6 +243,13 @@ int TskSkinForm::GetMaxHeight() const {
   RECT work{};
   SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
   return Height(work);
+}
+
+SIZE TskSkinForm::WindowSize() const {
+  if (!form_.HandleAllocated()) return SIZE{form_.Width(), form_.Height()};
+  RECT r{};
+  GetWindowRect(form_.Handle(), &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 bool TskSkinForm::IsMainForm() const {
@@ -383,8 +386,8 @@ void TskSkinForm::ApplySkin() {
     UpdateButtonsVisibility();
   } else {
     FreeObjects();
-    frameWidth_ = form_.Width();
-    frameHeight_ = form_.Height();
+    frameWidth_ = WindowSize().cx;
+    frameHeight_ = WindowSize().cy;
     UpdateRegion(true);
   }
   if (skinnable_) {
@@ -410,8 +413,8 @@ void TskSkinForm::ApplySkin() {
     if (rolledUp_ || Minimized()) form_.SetHeight(minHeight);
     if (Minimized()) form_.SetWidth(minWidth);
   }
-  frameWidth_ = form_.Width();
-  frameHeight_ = form_.Height();
+  frameWidth_ = WindowSize().cx;
+  frameHeight_ = WindowSize().cy;
   if (skinned_) UpdateFrame(true);
   if (form_.HandleAllocated()) form_.Invalidate();
   UpdateCaptionActive(true);
@@ -664,6 +667,20 @@ void TskSkinForm::ToggleRollUp() {
     form_.SetHeight(heightBeforeRollUp_);
   }
   if (OnChangeRollUpState) OnChangeRollUpState(this);
+}
+
+void TskSkinForm::HandleShortCut(TWMKey& key, bool& handled) {
+  if (OnShortCut) OnShortCut(key, handled);
+  if (handled || key.CharCode != VK_SPACE || GetKeyState(VK_MENU) >= 0) return;
+  // Alt+Space is the system menu's key even when no button shows it.
+  handled = true;
+  for (const auto& object : frameObjects_) {
+    auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get());
+    if (button != nullptr && button->IsSystemMenuButton() && button->Visible && button->Enabled) {
+      ShowSystemMenuBelow(*button);
+      return;
+    }
+  }
 }
 
 void TskSkinForm::ShowSystemMenu(int x, int y) { systemMenu_->Popup(x, y); }

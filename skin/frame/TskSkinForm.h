@@ -213,6 +213,7 @@ class TskSkinForm : public TComponent {
   bool MorphTimerRunning() const { return morphTimer_->Enabled(); }
   bool AnimationTimerRunning() const { return animationTimer_->Enabled(); }
 
+  TskSystemMenu& SystemMenu() const { return *systemMenu_; }
   // The standard system-menu items as they are now (captions in order).
   std::vector<std::u16string> SystemMenuCaptions() const;
 
@@ -230,6 +231,7 @@ class TskSkinForm : public TComponent {
   bool PreHandle(TMessage& message);
   void PostHandle(const TMessage& message, LRESULT hit);
   void CloseMenus();
+  void HandleShortCut(TWMKey& key, bool& handled);
   void OnSize(TMessage& message);
   void OnNcActivate(TMessage& message);
   void OnSkinChange(TMessage& message);
@@ -246,6 +248,9 @@ class TskSkinForm : public TComponent {
   bool Designing() const;
   bool Loading() const;
   bool IsMainForm() const;
+  // The window's size as it is now; the form's own bounds catch up only
+  // after a size change has been handled.
+  SIZE WindowSize() const;
   bool Minimized() const { return frameState_ == wsMinimized; }
   bool Maximized() const { return frameState_ == wsMaximized; }
   void SetShape(HRGN region);

@@ -46,8 +46,8 @@ void ApplyInactiveEffect(TBitmap& strip, TInactiveEffect effect) {
 
 void TskSkinForm::UpdateGeometry() {
   if (!skinned_) return;
-  const int width = frameWidth_ != 0 ? frameWidth_ : form_.Width();
-  const int height = frameHeight_ != 0 ? frameHeight_ : form_.Height();
+  const int width = frameWidth_ != 0 ? frameWidth_ : WindowSize().cx;
+  const int height = frameHeight_ != 0 ? frameHeight_ : WindowSize().cy;
   geometry_ = ComputeFrameGeometry(skinData_->FormInfo(), skinData_->MainPicture().Width(),
                                    skinData_->MainPicture().Height(), width, height);
 }
@@ -85,7 +85,7 @@ LRESULT TskSkinForm::DefaultHitTest(POINT p) const {
   state.Maximized = Maximized();
   state.Resizable = IsResizable();
   state.ObjectHot = hotIndex_ != -1;
-  return ::qb::DefaultHitTest(form_.Width(), form_.Height(), state, defaultCaptionArea_, DefaultCaptionHeight(), p);
+  return ::qb::DefaultHitTest(WindowSize().cx, WindowSize().cy, state, defaultCaptionArea_, DefaultCaptionHeight(), p);
 }
 
 RECT TskSkinForm::ClientRectFor(const RECT& window) {
@@ -108,8 +108,8 @@ void TskSkinForm::SetShape(HRGN region) {
 }
 
 void TskSkinForm::UpdateRegion(bool recompute) {
-  const int width = frameWidth_ != 0 ? frameWidth_ : form_.Width();
-  const int height = frameHeight_ != 0 ? frameHeight_ : form_.Height();
+  const int width = frameWidth_ != 0 ? frameWidth_ : WindowSize().cx;
+  const int height = frameHeight_ != 0 ? frameHeight_ : WindowSize().cy;
   if (!skinnable_ || form_.BorderStyle() == bsNone) {
     if (frameRegion_ != nullptr) SetShape(nullptr);
     return;
@@ -208,8 +208,8 @@ void TskSkinForm::PaintClientBackground(HDC dc) {
 void TskSkinForm::PaintFrame(HDC given) {
   if (!skinned_) return;
   if (frameWidth_ == 0 || frameHeight_ == 0) {
-    frameWidth_ = form_.Width();
-    frameHeight_ = form_.Height();
+    frameWidth_ = WindowSize().cx;
+    frameHeight_ = WindowSize().cy;
   }
   const int w = frameWidth_;
   const int h = frameHeight_;
@@ -262,8 +262,8 @@ void TskSkinForm::PaintFrame(HDC given) {
 }
 
 void TskSkinForm::PaintDefaultFrame(HDC given) {
-  const int w = frameWidth_ != 0 ? frameWidth_ : form_.Width();
-  const int h = frameHeight_ != 0 ? frameHeight_ : form_.Height();
+  const int w = frameWidth_ != 0 ? frameWidth_ : WindowSize().cx;
+  const int h = frameHeight_ != 0 ? frameHeight_ : WindowSize().cy;
   EnsureDefaultObjects();
   const int captionHeight = DefaultCaptionHeight();
   defaultCaptionArea_ = LayoutDefaultObjects(w, captionHeight, DefaultButtonSize(), frameObjects_, SmallIconSize());

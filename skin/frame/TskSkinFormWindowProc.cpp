@@ -62,6 +62,15 @@ void TskSkinForm::WindowProcedure(TMessage& message) {
   if (PreHandle(message)) return;
   oldWindowProc_(message);
   if (skinnable_ && IsNonClientMouse(message.Msg)) PostHandle(message, message.WParam);
+  // While a frame object holds the mouse, the window gets the pointer as
+  // client input; the object must still learn when the pointer leaves it,
+  // or a release off the button would count as a click.
+  if (message.Msg == WM_MOUSEMOVE && capturedIndex_ != -1 && form_.HandleAllocated()) {
+    POINT origin{0, 0};
+    ClientToScreen(form_.Handle(), &origin);
+    UpdateHotObject(GET_X_LPARAM(message.LParam) + origin.x - form_.Left(),
+                    GET_Y_LPARAM(message.LParam) + origin.y - form_.Top(), true);
+  }
   if (message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP) {
     if (capturedIndex_ != -1 && std::size_t(capturedIndex_) < frameObjects_.size()) {
       frameObjects_[std::size_t(capturedIndex_)]->MouseUp(-1, -1, message.Msg == WM_LBUTTONUP ? mbLeft : mbRight);
@@ -181,8 +190,8 @@ bool TskSkinForm::PreHandle(TMessage& m) {
         }
         if (skinData_ == nullptr || (skinnable_ && !skinned_)) {
           UpdateRegion(true);
-        } else if (skinned_ && skinnable_ && form_.Width() >= GetMinWidth() && form_.Height() >= GetMinHeight() &&
-                   (form_.Width() != frameWidth_ || form_.Height() != frameHeight_)) {
+        } else if (skinned_ && skinnable_ && WindowSize().cx >= GetMinWidth() && WindowSize().cy >= GetMinHeight() &&
+                   (WindowSize().cx != frameWidth_ || WindowSize().cy != frameHeight_)) {
           UpdateFrame(true);
         }
         return true;
@@ -211,9 +220,9 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       return false;
     case WM_EXITSIZEMOVE:
       if (!s) return false;
-      if (sizedInLoop_ && (form_.Width() != frameWidth_ || form_.Height() != frameHeight_)) {
-        frameWidth_ = form_.Width();
-        frameHeight_ = form_.Height();
+      if (sizedInLoop_ && (WindowSize().cx != frameWidth_ || WindowSize().cy != frameHeight_)) {
+        frameWidth_ = WindowSize().cx;
+        frameHeight_ = WindowSize().cy;
         UpdateFrame(true);
       }
       sizedInLoop_ = inSizeMove_ = false;
@@ -274,8 +283,8 @@ void TskSkinForm::OnSize(TMessage& m) {
   }
   if (!layerDragActive_) {
     oldWindowProc_(m);
-    frameWidth_ = form_.Width();
-    frameHeight_ = form_.Height();
+    frameWidth_ = WindowSize().cx;
+    frameHeight_ = WindowSize().cy;
   }
   if (skinned_ && skinnable_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) {
     UpdateFrame(true);
@@ -349,8 +358,10 @@ void TskSkinForm::PostHandle(const TMessage& m, LRESULT hit) {
           SetFrameState(wsNormal);
         else
           ToggleRollUp();
+        capturedIndex_ = -1;
       }
-      capturedIndex_ = -1;
+      // A double click on a button is also its second press; the button
+      // keeps the mouse so that the release reaches it.
       break;
     case WM_NCRBUTTONDOWN:
       press(mbRight);

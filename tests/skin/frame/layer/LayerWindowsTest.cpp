@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/backend/RawInput.h"
+#include "platform/gdi/window/ScreenComposer.h"
+#include "platform/window/InputApi.h"
+#include "platform/window/SystemMetrics.h"
+#include "platform/window/WindowApi.h"
+#include "skin/frame/FrameRects.h"
+#include "skin/frame/MagneticSnap.h"
+#include "skin/frame/TskFormLayerBorder.h"
+#include "tests/skin/frame/FrameTestSkin.h"
+#include "tests/support/ApplicationLoop.h"
+#include "tests/support/TestWindow.h"
+#include "toolkit/app/TApplication.h"
+
+namespace qb {
+namespace {
+
+// The frame component's side of the layered frame, for a plain window that
+// plays the form: always active, not resizable, snapping like a magnetic form
+// with M = 5.
+class PlainHost : public TskFormLayerBorderHost {
+ public:
+  explicit PlainHost(HWND form) : form_(form) {}
+
+  HWND LayerFormHandle() const override { return form_; }
+  RECT LayerFormBounds() const override {
+    RECT r{};
+    GetWindowRect(form_, &r);
+    return r;
+  }
+  void LayerSetFormBounds(const RECT& b) override {
+    SetWindowPos(form_, nullptr, b.left, b.top, Width(b), Height(b), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  bool LayerStayOnTop() const override { return true; }
+  bool LayerFormActive() const override { return true; }
+  void LayerActivateForm() override {}
+  bool LayerHoverAllowed() const override { return !dragActive; }
+  void SetLayerDragActive(bool active) override { dragActive = active; }
+  bool LayerResizable() const override { return false; }
+  bool LayerRolledUp() const override { return false; }
+  bool LayerMaximized() const override { return false; }
+  POINT LayerSnap(int left, int top, int height, int width) override {
+    RECT work{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return snap.Snap(left, top, height, width, work, margins, cursor, 5);
+  }
+  SIZE LayerMinSize() const override { return SIZE{200, 10}; }
+  SIZE LayerMaxSize() const override { return SIZE{1920, 1080}; }
+  FrameObjectList LayerObjects() const override { return {}; }
+  int LayerButtonsOffset() const override { return 3; }
+  std::optional<SIZE> LayerIconSize() const override { return std::nullopt; }
+  void LayerCloseForm() override {}
+
+  MagneticSnap snap;
+  FrameMargins margins;
+  bool dragActive = false;
+
+ private:
+  HWND form_;
+};
+
+std::uint32_t Channel(std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; }
+
+// The picture pixel (straight alpha) laid over an opaque screen pixel.
+std::uint32_t Over(std::uint32_t picture, std::uint32_t below) {
+  const std::uint32_t a = Channel(picture, 24);
+  std::uint32_t out = 0xFF000000u;
+  for (int shift : {0, 8, 16}) {
+    const std::uint32_t premultiplied = (Channel(picture, shift) * a + 127) / 255;
+    out |= (premultiplied + (Channel(below, shift) * (255 - a) + 127) / 255) << shift;
+  }
+  return out;
+}
+
+void ExpectNear(std::uint32_t actual, std::uint32_t expected, const char* where) {
+  for (int shift : {0, 8, 16}) {
+    const int d = int(Channel(actual, shift)) - int(Channel(expected, shift));
+    EXPECT_LE(std::abs(d), 2) << where << std::hex << ": actual 0x" << actual << ", expected 0x" << expected;
+  }
+}
+
+// A 200 × 30 plain form at (500, 300) with our skin's layered frame.
+class LayerWindows : public ::testing::Test {
+ protected:
+  LayerWindows() {
+    test::TestWindow::Options options;
+    options.rect = RECT{500, 300, 700, 330};
+    form = std::make_unique<test::TestWindow>(options);
+    host = std::make_unique<PlainHost>(form->Handle());
+    border = std::make_unique<TskFormLayerBorder>(*host);
+    border->PrepareLayer(skin.data.get());
+    host->margins = border->LayerMargins();
+    test::ProcessPending(application);
+  }
+  ~LayerWindows() override {
+    DeliverButton(MouseButton::kLeft, false);
+    DeliverPointerMove({1900, 1000});
+    test::ProcessPending(application);
+  }
+
+  RECT WindowRect(TskLayerSide side) const {
+    RECT r{};
+    GetWindowRect(border->Window(side)->Handle(), &r);
+    return r;
+  }
+  const TskBitmap& Picture() const { return *skin.data->LayerFrame().ActiveImage; }
+  std::uint32_t PicturePixel(int x, int y) const { return Picture().ScanLine(y)[x]; }
+
+  TApplication application;
+  test::OwnSkinData skin{true};
+  std::unique_ptr<test::TestWindow> form;
+  std::unique_ptr<PlainHost> host;
+  std::unique_ptr<TskFormLayerBorder> border;
+};
+
+TEST_F(LayerWindows, ShowPlacesFourWindowsAndComposesThePicture) {
+  const Surface before = ComposeScreen();
+  border->ShowLayer();
+  test::ProcessPending(application);
+  ASSERT_TRUE(border->LayerVisible());
+  const struct {
+    TskLayerSide side;
+    RECT expected;
+  } places[] = {
+      {lsTop, {482, 254, 718, 300}},
+      {lsBottom, {482, 328, 718, 348}},
+      {lsLeft, {482, 300, 500, 328}},
+      {lsRight, {700, 300, 718, 328}},
+  };
+  for (const auto& p : places) {
+    const RECT r = WindowRect(p.side);
+    EXPECT_EQ(r.left, p.expected.left) << p.side;
+    EXPECT_EQ(r.top, p.expected.top) << p.side;
+    EXPECT_EQ(r.right, p.expected.right) << p.side;
+    EXPECT_EQ(r.bottom, p.expected.bottom) << p.side;
+    EXPECT_TRUE(IsWindowVisible(border->Window(p.side)->Handle()));
+  }
+
+  // Corners are copied pixel for pixel; the right corner keeps its distance
+  // from the right edge. The outer frame starts at (482, 254), 236 wide.
+  const Surface after = ComposeScreen();
+  const struct {
+    const char* where;
+    int pictureX, pictureY, screenX, screenY;
+  } pixels[] = {
+      {"top-left corner, in the border", 16, 20, 482 + 16, 254 + 20},
+      {"top-left corner, in the shadow", 5, 5, 482 + 5, 254 + 5},
+      {"top-right corner", 160, 30, 482 + 236 - (173 - 160), 254 + 30},
+      {"left strip", 15, 60, 482 + 15, 254 + 60 - 0},
+      {"bottom-right corner", 156, 120, 482 + 236 - (173 - 156), 254 + 94 - (133 - 120)},
+  };
+  for (const auto& p : pixels)
+    ExpectNear(after.At(p.screenX, p.screenY), Over(PicturePixel(p.pictureX, p.pictureY), before.At(p.screenX, p.screenY)),
+               p.where);
+
+  if (const char* folder = std::getenv("QB_SCREENSHOT_DIR"))
+    WriteScreenPng(std::filesystem::path(folder) / "layered-frame.png");
+
+  border->HideLayer();
+  EXPECT_EQ(border->Window(lsTop), nullptr);
+  EXPECT_EQ(ComposeScreen().At(482 + 16, 254 + 20), before.At(482 + 16, 254 + 20));
+}
+
+TEST(ScaleAlpha, RoundsHalvesToEven) {
+  const struct {
+    int value, factor, expected;
+  } cases[] = {{255, 0, 0}, {255, 255, 255}, {128, 255, 128}, {255, 128, 128}, {1, 128, 1}, {3, 85, 1}, {200, 51, 40}};
+  for (const auto& c : cases) EXPECT_EQ(ScaleAlpha(c.value, c.factor), c.expected) << c.value << " x " << c.factor;
+  // 255 × 0.5 = 127.5 cannot occur with integer factors; 51 × 5 / 255 = 1
+  // exactly, 1 × 127.5 / 255 = 0.5 rounds to 0.
+  EXPECT_EQ(ScaleAlpha(2, 191), 1) << "1.498 rounds down";
+}
+
+TEST_F(LayerWindows, ScaleLayerAlphaToZeroAndBackRestoresTheRecordsValues) {
+  const Surface before = ComposeScreen();
+  border->ShowLayer();
+  test::ProcessPending(application);
+  const Surface shown = ComposeScreen();
+  border->ScaleLayerAlpha(0, true);
+  EXPECT_EQ(border->LayerAlpha(), 0);
+  EXPECT_EQ(border->LayerInactiveAlpha(), 0);
+  test::ProcessPending(application);
+  EXPECT_EQ(ComposeScreen().At(498, 274), before.At(498, 274)) << "the frame disappears";
+  border->ScaleLayerAlpha(255, true);
+  EXPECT_EQ(border->LayerAlpha(), skin.data->LayerFrame().alphablendvalue);
+  EXPECT_EQ(border->LayerInactiveAlpha(), skin.data->LayerFrame().inactivealphablendvalue);
+  test::ProcessPending(application);
+  EXPECT_EQ(ComposeScreen().At(498, 274), shown.At(498, 274)) << "and comes back as it was";
+}
+
+TEST_F(LayerWindows, CaptionDragSnapsTheVisibleFrameToTheWorkAreaAndTheFrameFollows) {
+  RECT work{};
+  SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+  border->ShowLayer();
+  test::ProcessPending(application);
+  const POINT start{600, 280};
+  DeliverPointerMove(start);
+  test::ProcessPending(application);
+  DeliverButton(MouseButton::kLeft, true);
+  test::ProcessPending(application);
+  EXPECT_TRUE(border->Window(lsTop)->Dragging);
+
+  DeliverPointerMove({start.x + 10, 200});
+  test::ProcessPending(application);
+  EXPECT_EQ(host->LayerFormBounds().left, 510);
+  EXPECT_EQ(host->LayerFormBounds().top, 220);
+  EXPECT_TRUE(host->dragActive);
+
+  // The visible frame's top would be 3 below the work area's top: it snaps,
+  // so the form ends 32 pixels below it.
+  DeliverPointerMove({start.x + 10, work.top + 15});
+  test::ProcessPending(application);
+  const RECT form = host->LayerFormBounds();
+  EXPECT_EQ(form.top, work.top + 32);
+  EXPECT_EQ(WindowRect(lsTop).top, form.top - 46) << "the frame follows the form";
+  EXPECT_EQ(WindowRect(lsLeft).top, form.top);
+  EXPECT_EQ(WindowRect(lsBottom).left, form.left - 18);
+
+  DeliverButton(MouseButton::kLeft, false);
+  test::ProcessPending(application);
+  EXPECT_FALSE(border->Window(lsTop)->Dragging);
+  EXPECT_FALSE(host->dragActive);
+}
+
+}  // namespace
+}  // namespace qb
