@@ -78,6 +78,18 @@ void TMainForm::CreateComponents() {
   Label3->SetTransparent(true);
   Label3->SetVisible(false);
 
+  Gauge = Make<TskSkinGauge>(u"Gauge", this);
+  Gauge->SetSkinDataName(u"gauge");
+  Gauge->SetBounds(0, 0, ClientWidth(), ClientHeight());
+  Gauge->SetMinValue(0);
+  Gauge->SetMaxValue(100);
+  Gauge->SetValue(0);
+  Gauge->SetProgressAnimationPause(3000);
+  Gauge->SetShowProgressText(false);
+  Gauge->SetShowPercent(false);
+  Gauge->SetVertical(false);
+  Gauge->SetUseSkinSize(false);
+
   ProcessButton = Make<TButton>(u"ProcessButton", this);
   ProcessButton->SetBounds(48, 178, 75, 25);
   ProcessButton->SetCaption(u"Process");
@@ -85,7 +97,7 @@ void TMainForm::CreateComponents() {
   ProcessButton->OnClick = [this](TObject* sender) { ProcessButtonClick(sender); };
 
   struct ActionButton {
-    TButton*& button;
+    TskSkinButton*& button;
     const char16_t* name;
     int top;
     const char16_t* caption;
@@ -98,7 +110,8 @@ void TMainForm::CreateComponents() {
       {CloseButton, u"CloseButton", 65, u"Dieses Fenster schließen", &TMainForm::CloseButtonClick},
   };
   for (int order = 0; const ActionButton& action : actions) {
-    action.button = Make<TButton>(action.name, this);
+    action.button = Make<TskSkinButton>(action.name, this);
+    action.button->SetSkinDataName(u"resizebutton");
     action.button->SetBounds(8, action.top, 170, 25);
     action.button->SetCaption(action.caption);
     action.button->SetTabOrder(order++);
@@ -116,16 +129,14 @@ void TMainForm::CreateComponents() {
   const Timer timers[] = {
       {CloseWindowTimer, u"CloseWindowTimer", 1000, &TMainForm::CloseWindowTimerTimer},
       {PositionTimer, u"PositionTimer", 50, &TMainForm::PositionTimerTimer},
-      {GaugeTimer, u"GaugeTimer", 50, nullptr},
+      {GaugeTimer, u"GaugeTimer", 50, &TMainForm::GaugeTimerTimer},
       {AfterPDFWasCreatedTimer, u"AfterPDFWasCreatedTimer", 50, &TMainForm::AfterPDFWasCreatedTimerTimer},
   };
   for (const Timer& t : timers) {
     t.timer = Make<TTimer>(t.name);
     t.timer->SetEnabled(false);
     t.timer->SetInterval(t.interval);
-    if (t.handler != nullptr) {
-      t.timer->SetOnTimer([this, handler = t.handler](TObject* sender) { (this->*handler)(sender); });
-    }
+    t.timer->SetOnTimer([this, handler = t.handler](TObject* sender) { (this->*handler)(sender); });
   }
 
   SaveDialog = Make<TSaveDialog>(u"SaveDialog");
@@ -137,7 +148,35 @@ void TMainForm::CreateComponents() {
   skin->ReadSkin(EmbeddedSkin());
 
   skSkinData1 = Make<TskSkinData>(u"skSkinData1");
+  skSkinData1->SetSkinnableForm(true);
+  skSkinData1->SetShowLayeredBorders(true);
+  skSkinData1->SetAeroBlurEnabled(true);
+  skSkinData1->EnableSkinEffects = true;
+  skSkinData1->ShowButtonGlowFrames = true;
+  skSkinData1->ShowCaptionButtonGlowFrames = true;
+  skSkinData1->DlgTreeViewDrawSkin = true;
+  skSkinData1->DlgListViewDrawSkin = true;
+  skSkinData1->AnimationForAllWindows = false;
   skSkinData1->SetSkinIndex(0);
+
+  skSkinForm1 = Make<TskSkinForm>(u"skSkinForm1");
+  skSkinForm1->SetBorderIcons({});
+  skSkinForm1->Magnetic = true;
+  skSkinForm1->MagneticSize = 5;
+  skSkinForm1->SetShowIcon(true);
+  skSkinForm1->UseSkinFontInCaption = true;
+  skSkinForm1->AlwaysShowInTray = true;
+  skSkinForm1->AlwaysMinimizeToTray = true;
+  skSkinForm1->SetAlphaBlend(false);
+  skSkinForm1->SetAlphaBlendValue(250);
+  TFont captionFont;
+  captionFont.SetName(u"Arial");
+  captionFont.SetHeight(14);
+  captionFont.SetStyle({fsBold});
+  captionFont.SetColor(clBtnText);
+  skSkinForm1->SetDefCaptionFont(captionFont);
+  captionFont.SetColor(clBtnShadow);
+  skSkinForm1->SetDefInActiveCaptionFont(captionFont);
 
   ShutdownChangeNotify = Make<TChangeNotify>(u"ShutdownChangeNotify");
   ShutdownChangeNotify->SetCheckInterval(100);
@@ -150,7 +189,12 @@ void TMainForm::CreateComponents() {
   };
 }
 
-void TMainForm::ResolveReferences() { skSkinData1->SetSkinList(skCompressedSkinList1); }
+void TMainForm::ResolveReferences() {
+  skSkinData1->SetSkinList(skCompressedSkinList1);
+  skSkinForm1->SetSkinData(skSkinData1);
+  Gauge->SetSkinData(skSkinData1);
+  for (TskSkinButton* button : {OpenPDFFileButton, OpenPDFPathButton, CloseButton}) button->SetSkinData(skSkinData1);
+}
 
 void TMainForm::FormCreate(TObject*) {
   Icon().Assign(&Application()->Icon());
@@ -175,6 +219,7 @@ void TMainForm::FormCreate(TObject*) {
 
   SetClientHeight(30);
   SetClientWidth(194);
+  Gauge->SetBounds(0, 0, ClientWidth(), ClientHeight());
 
   SettingsFolder = GetAppDataFolder() + u"/quillbrook/" + nameSpace + u"/";
   if (!FolderExists(SettingsFolder)) CreateFolderWithParents(SettingsFolder);
@@ -194,14 +239,21 @@ void TMainForm::FormCreate(TObject*) {
     JobList[0] = claimed;
   }
 
-  // Parked right-aligned 500 pixels below the screen, so that it can be
-  // shown without being seen.
-  SetLeft(GetSystemMetrics(SM_CXSCREEN) - Width());
-  SetTop(GetSystemMetrics(SM_CYSCREEN) + 500);
+  Park();
   CountdownSeconds = 20;
 }
 
+void TMainForm::Park() {
+  // Right-aligned 500 pixels below the screen, so that the window can be
+  // shown without being seen.
+  SetLeft(GetSystemMetrics(SM_CXSCREEN) - Width());
+  SetTop(GetSystemMetrics(SM_CYSCREEN) + 500);
+}
+
 void TMainForm::ShowMessageAndQuit(const std::u16string& text) {
+  // The loop still shows the window once before it takes the quit request;
+  // parked, it never comes into view.
+  Park();
   ShowMessage(text);
   PostQuitMessage(0);
   OnActivate = nullptr;
@@ -248,6 +300,7 @@ void TMainForm::ProcessButtonClick(TObject*) {
   } else {
     SetTop(GetSystemMetrics(SM_CYSCREEN));
     PositionTimer->SetEnabled(true);
+    Gauge->Show();
     GaugeTimer->SetEnabled(true);
 
     pdfPath_ = SaveDialog->FileName;
@@ -291,8 +344,17 @@ void TMainForm::PositionTimerTimer(TObject*) {
   }
 }
 
+void TMainForm::GaugeTimerTimer(TObject*) {
+  // The gauge clamps to its range: the full bar is painted once, then the
+  // loop starts again from empty.
+  Gauge->SetValue(Gauge->Value() + 4);
+  Gauge->Repaint();
+  if (Gauge->Value() == 100) Gauge->SetValue(0);
+}
+
 void TMainForm::AfterPDFWasCreatedTimerTimer(TObject*) {
   GaugeTimer->SetEnabled(false);
+  Gauge->Hide();
   OpenPDFFileButton->Show();
   CloseButton->Show();
   OpenPDFPathButton->Show();

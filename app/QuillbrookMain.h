@@ -12,7 +12,10 @@
 #include <vector>
 
 #include "skin/data/TskCompressedSkinList.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinGauge.h"
 #include "skin/data/TskSkinData.h"
+#include "skin/frame/TskSkinForm.h"
 #include "toolkit/app/TTimer.h"
 #include "toolkit/controls/TButton.h"
 #include "toolkit/controls/TLabel.h"
@@ -28,10 +31,11 @@ class TMainForm : public TForm {
 
   // The stored description's components, in creation order.
   TLabel* Label3 = nullptr;
+  TskSkinGauge* Gauge = nullptr;
   TButton* ProcessButton = nullptr;
-  TButton* OpenPDFFileButton = nullptr;
-  TButton* OpenPDFPathButton = nullptr;
-  TButton* CloseButton = nullptr;
+  TskSkinButton* OpenPDFFileButton = nullptr;
+  TskSkinButton* OpenPDFPathButton = nullptr;
+  TskSkinButton* CloseButton = nullptr;
   TTimer* CloseWindowTimer = nullptr;
   TTimer* PositionTimer = nullptr;
   TTimer* GaugeTimer = nullptr;
@@ -39,6 +43,7 @@ class TMainForm : public TForm {
   TSaveDialog* SaveDialog = nullptr;
   TskCompressedSkinList* skCompressedSkinList1 = nullptr;
   TskSkinData* skSkinData1 = nullptr;
+  TskSkinForm* skSkinForm1 = nullptr;
   TChangeNotify* ShutdownChangeNotify = nullptr;
 
   // The run's state, touched only on the user-interface thread. Entry 0 of
@@ -55,6 +60,7 @@ class TMainForm : public TForm {
   void FormMouseEnter(TObject* Sender);
   void ProcessButtonClick(TObject* Sender);
   void PositionTimerTimer(TObject* Sender);
+  void GaugeTimerTimer(TObject* Sender);
   void AfterPDFWasCreatedTimerTimer(TObject* Sender);
   void CloseWindowTimerTimer(TObject* Sender);
   void OpenPDFFileButtonClick(TObject* Sender);
@@ -69,6 +75,7 @@ class TMainForm : public TForm {
  private:
   // The top edge at which the window sits on the bottom of the work area.
   int RestingTop();
+  void Park();
   void ShowMessageAndQuit(const std::u16string& text);
 
   std::u16string programFolder_;
