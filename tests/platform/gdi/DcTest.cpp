@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/gdi/Blit.h"
@@ -67,7 +68,7 @@ TEST(Dc, OtherFormatsAreReadAndWrittenInTheirOwnLayout) {
     info->bmiHeader.biHeight = c.height;
     info->bmiHeader.biBitCount = c.bpp;
     info->bmiHeader.biClrUsed = DWORD(c.palette.size());
-    std::memcpy(info->bmiColors, c.palette.data(), c.palette.size() * sizeof(RGBQUAD));
+    std::copy(c.palette.begin(), c.palette.end(), info->bmiColors);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ASSERT_TRUE(bitmap) << c.name;
