@@ -70,7 +70,10 @@ std::optional<std::u16string> HeadlessBackend::RunSaveDialog(const SaveDialogReq
 }
 
 void HeadlessBackend::AnswerSaveDialog(std::optional<std::u16string> choice) {
-  if (openDialog_) answer_ = std::move(choice);
+  // The first answer counts: the dialog is still open until its loop sees
+  // it, and a later default answer must not replace the user's. emplace:
+  // assigning an empty choice would leave the answer unset.
+  if (openDialog_ && !answer_) answer_.emplace(std::move(choice));
 }
 
 int HeadlessBackend::PresentCount(HWND hwnd) const {
