@@ -23,6 +23,7 @@
 #include "skin/frame/FrameObjectLayout.h"
 #include "skin/frame/FrameRects.h"
 #include "skin/frame/NonClientSize.h"
+#include "skin/frame/TskFormLayerBorder.h"
 #include "skin/frame/TskSkinAnimateObject.h"
 #include "skin/frame/TskSkinCaptionObject.h"
 #include "skin/frame/TskSkinStdButtonObject.h"
@@ -56,6 +57,7 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(OwnerForm
   morphTimer_ = MakeTimer(kMorphInterval, [this] { MorphTimerTick(); });
   animationTimer_ = MakeTimer(kAnimationInterval, [this] { AnimationTimerTick(); });
   systemMenu_ = std::make_unique<TskSystemMenu>(*this);
+  layer_ = std::make_unique<TskFormLayerBorder>(static_cast<TskFormLayerBorderHost&>(*this));
   for (TFont* font : {&defCaptionFont_, &defInActiveCaptionFont_}) {
     font->SetName(u"Tahoma");
     font->SetHeight(13);
@@ -80,6 +82,7 @@ TskSkinForm::~TskSkinForm() {
   morphTimer_->SetEnabled(false);
   animationTimer_->SetEnabled(false);
   systemMenu_->Close();
+  layer_.reset();
   FreeObjects();
   form_.WindowProc = oldWindowProc_;
   form_.OnShortCut = nullptr;
@@ -210,40 +213,44 @@ int TskSkinForm::DefaultButtonSize() const {
   return style == bsToolWindow || style == bsSizeToolWin ? kToolDefaultButtonSize : kDefaultButtonSize;
 }
 
-int TskSkinForm::GetMinWidth() const {
-  if (!skinned_) return MinWidth > 0 ? MinWidth : 120;
-  const int pictureWidth = skinData_->MainPicture().Width();
-  const int formMin = skinData_->FormInfo().formminwidth;
-  if (pictureWidth < MinWidth && !Minimized()) return MinWidth;
-  if (formMin > 0) return formMin >= MinWidth || Minimized() ? formMin : MinWidth;
-  return pictureWidth;
+FrameSizeLimits TskSkinForm::SizeLimits() const {
+  FrameSizeLimits limits;
+  limits.MinWidth = MinWidth;
+  limits.MinHeight = MinHeight;
+  limits.MaxWidth = MaxWidth;
+  limits.MaxHeight = MaxHeight;
+  limits.Minimized = Minimized();
+  limits.RolledUp = rolledUp_;
+  limits.DefaultCaptionHeight = DefaultCaptionHeight();
+  limits.Skinned = skinned_;
+  if (skinned_) {
+    const TskSkinFormInfo& info = skinData_->FormInfo();
+    limits.PictureWidth = skinData_->MainPicture().Width();
+    limits.PictureHeight = skinData_->MainPicture().Height();
+    limits.FormMinWidth = info.formminwidth;
+    limits.FormMinHeight = info.formminheight;
+    limits.ClientRectHeight = Height(info.clientrect);
+    limits.FullBorder = FullBorderActive();
+  }
+  return limits;
 }
 
-int TskSkinForm::GetMinHeight() const {
-  const bool small = rolledUp_ || Minimized();
-  if (!skinned_) return DefaultCaptionHeight() + 6 >= MinHeight || small ? DefaultCaptionHeight() + 6 : MinHeight;
-  const TskSkinFormInfo& info = skinData_->FormInfo();
-  const int frameHeight = skinData_->MainPicture().Height() - Height(info.clientrect);
-  if (FullBorderActive()) return frameHeight >= MinHeight || small ? 10 : MinHeight;
-  const int candidate = info.formminheight != 0 ? info.formminheight : frameHeight;
-  return candidate >= MinHeight || small ? candidate : MinHeight;
-}
+int TskSkinForm::GetMinWidth() const { return SizeLimits().GetMinWidth(); }
+int TskSkinForm::GetMinHeight() const { return SizeLimits().GetMinHeight(); }
 
-int TskSkinForm::GetMaxWidth() const {
-  if (MaxWidth != 0) return MaxWidth;
-  if (MaximizeOnFullScreen) return GetSystemMetrics(SM_CXSCREEN);
+namespace {
+
+RECT MaximizeLimit(bool fullScreen) {
+  if (fullScreen) return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   RECT work{};
   SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
-  return Width(work);
+  return work;
 }
 
-int TskSkinForm::GetMaxHeight() const {
-  if (MaxHeight != 0) return MaxHeight;
-  if (MaximizeOnFullScreen) return GetSystemMetrics(SM_CYSCREEN);
-  RECT work{};
-  SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
-  return Height(work);
-}
+}  // namespace
+
+int TskSkinForm::GetMaxWidth() const { return SizeLimits().GetMaxWidth(MaximizeLimit(MaximizeOnFullScreen)); }
+int TskSkinForm::GetMaxHeight() const { return SizeLimits().GetMaxHeight(MaximizeLimit(MaximizeOnFullScreen)); }
 
 SIZE TskSkinForm::WindowSize() const {
   if (!form_.HandleAllocated()) return SIZE{form_.Width(), form_.Height()};
@@ -384,7 +391,9 @@ void TskSkinForm::ApplySkin() {
   if (skinned_ && skinnable_) {
     RebuildObjects();
     UpdateButtonsVisibility();
+    layer_->PrepareLayer(skinData_);
   } else {
+    layer_->PrepareLayer(nullptr);
     FreeObjects();
     frameWidth_ = WindowSize().cx;
     frameHeight_ = WindowSize().cy;
@@ -420,6 +429,10 @@ void TskSkinForm::ApplySkin() {
   UpdateCaptionActive(true);
   hoverTimer_->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);
+  if (LayeredActive() && form_.HandleAllocated() && IsWindowVisible(form_.Handle())) {
+    ShowLayerAtForm();
+    layer_->UpdateLayer();
+  }
   RestoreFrameBounds();
   if (!rolledUp_) {
     if (ClientWidth > 0) form_.SetClientWidth(ClientWidth);
@@ -428,16 +441,80 @@ void TskSkinForm::ApplySkin() {
 }
 
 void TskSkinForm::SaveFrameBounds() {
-  // Without a shown layered frame the window's own bounds are the frame's.
-  savedFrameBounds_ = SavedBounds{form_.Left(), form_.Top(), form_.Width(), form_.Height(), 0};
+  const SIZE size = WindowSize();
+  if (layer_->FullBorder() && LayerShown()) {
+    const FrameMargins& m = layer_->LayerMargins();
+    savedFrameBounds_ = SavedBounds{form_.Left() - m.left, form_.Top() - m.top, size.cx + m.left + m.right,
+                                    size.cy + m.top + m.bottom, 1};
+  } else {
+    savedFrameBounds_ = SavedBounds{form_.Left(), form_.Top(), size.cx, size.cy, 0};
+  }
 }
 
 void TskSkinForm::RestoreFrameBounds() {
-  if (savedFrameBounds_.kind == 1 && !(FullBorderActive() && LayerShown())) {
-    const SavedBounds& b = savedFrameBounds_;
+  const SavedBounds& b = savedFrameBounds_;
+  if (b.kind == 1 && FullBorderActive() && LayerShown()) {
+    // The visible frame keeps its place around the new margins.
+    const FrameMargins& m = layer_->LayerMargins();
+    form_.SetBounds(b.left + m.left, b.top + m.top, b.width - m.left - m.right, b.height - m.top - m.bottom);
+  } else if (b.kind == 1) {
     form_.SetBounds(b.left, b.top, b.width, rolledUp_ ? GetMinHeight() : b.height);
   }
   savedFrameBounds_.kind = -1;
+}
+
+bool TskSkinForm::LayerShown() const { return layer_ != nullptr && layer_->LayerVisible(); }
+
+void TskSkinForm::RepaintLayer() { layer_->RepaintLayer(); }
+
+void TskSkinForm::HideLayer() {
+  if (LayerShown()) layer_->HideLayer();
+}
+
+void TskSkinForm::ShowLayerAtForm() {
+  layer_->SetLayerActive(formActiveFlag_, false);
+  layer_->ShowLayer();
+}
+
+HWND TskSkinForm::LayerFormHandle() const { return form_.HandleAllocated() ? form_.Handle() : nullptr; }
+
+RECT TskSkinForm::LayerFormBounds() const {
+  const SIZE size = WindowSize();
+  if (!form_.HandleAllocated()) return RECT{form_.Left(), form_.Top(), form_.Left() + size.cx, form_.Top() + size.cy};
+  RECT r{};
+  GetWindowRect(form_.Handle(), &r);
+  return r;
+}
+
+void TskSkinForm::LayerSetFormBounds(const RECT& bounds) {
+  form_.SetBounds(bounds.left, bounds.top, Width(bounds), Height(bounds));
+}
+
+bool TskSkinForm::LayerStayOnTop() const { return form_.FormStyle() == fsStayOnTop; }
+
+void TskSkinForm::LayerActivateForm() {
+  if (form_.HandleAllocated()) SetForegroundWindow(form_.Handle());
+}
+
+bool TskSkinForm::LayerHoverAllowed() const {
+  return !inSizeMove_ && !layerDragActive_ && form_.BorderStyle() != bsNone;
+}
+
+bool TskSkinForm::LayerResizable() const { return IsResizable() && !rolledUp_ && frameState_ == wsNormal; }
+
+POINT TskSkinForm::LayerSnap(int left, int top, int height, int width) {
+  if (!Magnetic) return POINT{left, top};
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const FrameMargins margins = LayerShown() ? layer_->LayerMargins() : FrameMargins{};
+  return snap_.Snap(left, top, height, width, MaximizeLimit(false), margins, cursor, MagneticSize);
+}
+
+int TskSkinForm::LayerButtonsOffset() const { return skinned_ ? skinData_->FormInfo().buttonsoffset : 0; }
+
+std::optional<SIZE> TskSkinForm::LayerIconSize() const {
+  if (!showIcon_) return std::nullopt;
+  return SmallIconSize();
 }
 
 void TskSkinForm::OnSkinChange(TMessage& message) {

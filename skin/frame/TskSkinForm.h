@@ -15,9 +15,9 @@
 // FrameGeometry.h, FrameHitTest.h, NonClientSize.h, FrameObjectLayout.h and
 // the frame objects; this class ties it to the form's window.
 //
-// The layered frame around the window (TskFormLayerBorder) is reached only
-// through the Layer* operations below; until it is attached they report no
-// shown layered frame and do nothing.
+// The layered frame around the window (TskFormLayerBorder) is owned here and
+// follows every show, move, size change, activation and hide; it reaches the
+// component only through its host interface, implemented privately below.
 #pragma once
 
 #include <memory>
@@ -31,7 +31,10 @@
 #include "skin/data/SkinCompose.h"
 #include "skin/data/SkinValues.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameSizeLimits.h"
 #include "skin/frame/FrameTypes.h"
+#include "skin/frame/MagneticSnap.h"
+#include "skin/frame/TskFormLayerBorderHost.h"
 #include "toolkit/app/TTimer.h"
 #include "toolkit/component/TComponent.h"
 #include "toolkit/forms/TCustomForm.h"
@@ -46,6 +49,7 @@ class TskActiveSkinObject;
 class TskSkinStdButtonObject;
 class TskSkinCaptionObject;
 class TskSystemMenu;
+class TskFormLayerBorder;
 
 // Results of the frame queries other windows send.
 constexpr UINT SKM_CLOSEMENUS = 1228;
@@ -60,7 +64,7 @@ constexpr LRESULT SKM_PAINTFRAME_RESULT = 12851;
 constexpr LRESULT SKM_SKINNEDFRAME_RESULT = 12853;
 constexpr LRESULT SKM_UNSKINNEDFRAME_RESULT = 12852;
 
-class TskSkinForm : public TComponent {
+class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
  public:
   // `owner` must be a form; anything else fails with EInvalidCast.
   explicit TskSkinForm(TComponent* owner);
@@ -214,6 +218,7 @@ class TskSkinForm : public TComponent {
   bool AnimationTimerRunning() const { return animationTimer_->Enabled(); }
 
   TskSystemMenu& SystemMenu() const { return *systemMenu_; }
+  TskFormLayerBorder& LayerBorder() const { return *layer_; }
   // The standard system-menu items as they are now (captions in order).
   std::vector<std::u16string> SystemMenuCaptions() const;
 
@@ -222,10 +227,31 @@ class TskSkinForm : public TComponent {
   void Loaded() override;
 
  private:
-  // Layered frame hooks (see the header comment).
-  bool LayerShown() const { return false; }
-  void RepaintLayer() {}
-  void HideLayer() {}
+  bool LayerShown() const;
+  void RepaintLayer();
+  void HideLayer();
+  void ShowLayerAtForm();
+  FrameSizeLimits SizeLimits() const;
+
+  // TskFormLayerBorderHost.
+  HWND LayerFormHandle() const override;
+  RECT LayerFormBounds() const override;
+  void LayerSetFormBounds(const RECT& bounds) override;
+  bool LayerStayOnTop() const override;
+  bool LayerFormActive() const override { return formActiveFlag_; }
+  void LayerActivateForm() override;
+  bool LayerHoverAllowed() const override;
+  void SetLayerDragActive(bool active) override { layerDragActive_ = active; }
+  bool LayerResizable() const override;
+  bool LayerRolledUp() const override { return rolledUp_; }
+  bool LayerMaximized() const override { return Maximized(); }
+  POINT LayerSnap(int left, int top, int height, int width) override;
+  SIZE LayerMinSize() const override { return SIZE{GetMinWidth(), GetMinHeight()}; }
+  SIZE LayerMaxSize() const override { return SIZE{GetMaxWidth(), GetMaxHeight()}; }
+  FrameObjectList LayerObjects() const override { return frameObjects_; }
+  int LayerButtonsOffset() const override;
+  std::optional<SIZE> LayerIconSize() const override;
+  void LayerCloseForm() override { ExecuteCommand(TskStdCommand::cmClose); }
 
   void WindowProcedure(TMessage& message);
   bool PreHandle(TMessage& message);
@@ -306,6 +332,8 @@ class TskSkinForm : public TComponent {
   std::unique_ptr<TTimer> morphTimer_;
   std::unique_ptr<TTimer> animationTimer_;
   std::unique_ptr<TskSystemMenu> systemMenu_;
+  std::unique_ptr<TskFormLayerBorder> layer_;
+  MagneticSnap snap_;
 };
 
 // The first component owned by `form` that is a TskSkinForm, or null.

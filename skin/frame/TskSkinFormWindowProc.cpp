@@ -8,6 +8,7 @@
 #include "skin/frame/FrameRects.h"
 #include "skin/frame/TskSkinButtonObject.h"
 #include "skin/frame/TskSkinCaptionObject.h"
+#include "skin/frame/TskFormLayerBorder.h"
 #include "skin/frame/TskSkinForm.h"
 #include "skin/frame/TskSystemMenu.h"
 
@@ -110,9 +111,22 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       m.Result = 1;
       return true;
     case WM_SHOWWINDOW:
-      if (m.WParam != 0) {
-        firstShowPending_ = false;
-        if (s) ForceRelayout();
+      if (m.WParam == 0) {
+        oldWindowProc_(m);
+        HideLayer();
+        return true;
+      }
+      firstShowPending_ = false;
+      if (s) ForceRelayout();
+      oldWindowProc_(m);
+      if (LayeredActive() && !LayerShown()) ShowLayerAtForm();
+      return true;
+    case WM_WINDOWPOSCHANGED:
+      if (auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam); pos != nullptr && LayerShown()) {
+        if (pos->flags & SWP_HIDEWINDOW)
+          HideLayer();
+        else if (!(pos->flags & SWP_NOMOVE) && !sizedInLoop_)
+          layer_->MoveLayer(pos->x, pos->y);
       }
       return false;
     case WM_SETCURSOR:
@@ -183,6 +197,7 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       if (inSizeMove_ && fullWindowDrag_) {
         sizedInLoop_ = true;
         layerDragActive_ = false;
+        snap_.ClearFlags();
         oldWindowProc_(m);
         if (auto* r = reinterpret_cast<RECT*>(m.LParam)) {
           frameWidth_ = std::max<int>(Width(*r), GetMinWidth());
@@ -192,15 +207,22 @@ bool TskSkinForm::PreHandle(TMessage& m) {
           UpdateRegion(true);
         } else if (skinned_ && skinnable_ && WindowSize().cx >= GetMinWidth() && WindowSize().cy >= GetMinHeight() &&
                    (WindowSize().cx != frameWidth_ || WindowSize().cy != frameHeight_)) {
+          if (LayeredActive() && LayerShown())
+            layer_->UpdateLayer(RECT{form_.Left(), form_.Top(), form_.Left() + frameWidth_, form_.Top() + frameHeight_});
           UpdateFrame(true);
         }
         return true;
       }
       return false;
     case WM_MOVING:
-      if (s && Maximized()) {
-        if (auto* r = reinterpret_cast<RECT*>(m.LParam))
-          *r = RECT{form_.Left(), form_.Top(), form_.Left() + form_.Width(), form_.Top() + form_.Height()};
+      if (auto* r = reinterpret_cast<RECT*>(m.LParam); s && r != nullptr) {
+        const SIZE size = WindowSize();
+        if (Maximized()) {
+          *r = RECT{form_.Left(), form_.Top(), form_.Left() + size.cx, form_.Top() + size.cy};
+        } else if (Magnetic) {
+          const POINT p = LayerSnap(r->left, r->top, size.cy, size.cx);
+          *r = RECT{p.x, p.y, p.x + size.cx, p.y + size.cy};
+        }
       }
       return false;
     case WM_ENTERSIZEMOVE:
@@ -212,6 +234,7 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       hoverTimer_->SetEnabled(false);
       hotIndex_ = capturedIndex_ = -1;
       inSizeMove_ = true;
+      GetCursorPos(&snap_.SnapAnchor);
       {
         BOOL full = TRUE;
         SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
@@ -229,6 +252,7 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       hoverTimer_->SetEnabled(false);
       hotIndex_ = capturedIndex_ = -1;
       if (skinned_) SendNcPaint();
+      if (LayeredActive() && LayerShown()) layer_->UpdateLayer();
       return false;
     case SKM_BEFORECHANGE:
     case SKM_CHANGE:
@@ -247,10 +271,19 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       if (reinterpret_cast<TskSkinData*>(m.WParam) == skinData_ && skinData_ != nullptr)
         Rehook(skinData_->SkinnableForm());
       return false;
-    case SKM_LAYEREDBORDERSCHANGED:
+    case SKM_LAYEREDBORDERSCHANGED: {
       SaveFrameBounds();
+      const bool visible = form_.HandleAllocated() && IsWindowVisible(form_.Handle());
+      if (LayeredActive() && visible && !LayerShown()) {
+        ShowLayerAtForm();
+        RestoreFrameBounds();
+      } else if (!LayeredActive() && LayerShown()) {
+        HideLayer();
+        RestoreFrameBounds();
+      }
       if (skinData_ != nullptr && skinData_->LayerFrame().fullborder) ApplySkin();
       return false;
+    }
     case SKM_QUERYSKINNEDFRAME:
       m.Result = s ? SKM_SKINNEDFRAME_RESULT : SKM_UNSKINNEDFRAME_RESULT;
       return true;
@@ -286,7 +319,9 @@ void TskSkinForm::OnSize(TMessage& m) {
     frameWidth_ = WindowSize().cx;
     frameHeight_ = WindowSize().cy;
   }
+  snap_.ClearFlags();
   if (skinned_ && skinnable_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) {
+    if (LayeredActive() && LayerShown()) layer_->UpdateLayer();
     UpdateFrame(true);
   } else if (!skinned_ && skinnable_) {
     UpdateRegion(true);
@@ -308,6 +343,11 @@ void TskSkinForm::OnNcActivate(TMessage& m) {
   }
   SendNcPaint();
   UpdateCaptionActive(true);
+  const bool visible = form_.HandleAllocated() && IsWindowVisible(form_.Handle());
+  if (visible && LayeredActive())
+    layer_->SetLayerActive(formActiveFlag_, true);
+  else if (!visible && LayeredActive())
+    HideLayer();
 }
 
 // Routes non-client mouse input to the frame objects.

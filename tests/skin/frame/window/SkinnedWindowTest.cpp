@@ -9,6 +9,7 @@
 #include "skin/data/DibPixel.h"
 #include "skin/frame/FrameHitTest.h"
 #include "skin/frame/TskActiveSkinObject.h"
+#include "skin/frame/TskFormLayerBorder.h"
 #include "skin/frame/TskSkinForm.h"
 #include "skin/frame/TskSystemMenu.h"
 #include "tests/skin/frame/FrameTestSkin.h"
@@ -218,6 +219,44 @@ TEST_F(UnskinnedWindow, LaysOutTheDefaultButtonsAndHitTestsTheDefaultFrame) {
   EXPECT_EQ(hit(80, 10), HTCAPTION);
   EXPECT_EQ(hit(100, 50), HTCLIENT);
   EXPECT_EQ(hit(10, 10), HTOBJECT) << "the system-menu button";
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+// The program's set-up: the skin's full-border layered frame draws border,
+// caption and close button around a window that is client area only.
+TEST(LayeredFrameWindow, FormIsClientOnlyAndTheLayeredFrameFollowsIt) {
+  TApplication application;
+  test::OwnSkinData skin(true);
+  std::unique_ptr<TForm> form = NewForm<TForm>();
+  form->SetBorderStyle(bsSingle);
+  form->SetBounds(300, 300, 250, 120);
+  auto* skinForm = new TskSkinForm(form.get());
+  skinForm->SetBorderIcons(TskBorderIcons{});
+  skinForm->SetSkinData(skin.data.get());
+  form->Show();
+  test::ProcessPending(application);
+
+  ASSERT_TRUE(skinForm->FullBorderActive());
+  EXPECT_TRUE(skinForm->LayerBorder().LayerVisible());
+  EXPECT_EQ(form->ClientWidth(), form->Width());
+  EXPECT_EQ(form->ClientHeight(), form->Height());
+  EXPECT_EQ(SendMessage(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM_POINT(310, 310)), HTCLIENT);
+
+  form->SetBounds(320, 330, 250, 120);
+  test::ProcessPending(application);
+  RECT top{};
+  GetWindowRect(skinForm->LayerBorder().Window(lsTop)->Handle(), &top);
+  EXPECT_LT(top.bottom, 330 + 1) << "the top strip sits above the moved form";
+  EXPECT_GT(top.right, 320);
+
+  form->Hide();
+  test::ProcessPending(application);
+  EXPECT_FALSE(skinForm->LayerBorder().LayerVisible());
 }
 
 }  // namespace
