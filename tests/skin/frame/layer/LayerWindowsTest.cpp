@@ -13,28 +13,26 @@
 #include "skin/frame/TskFormLayerBorder.h"
 #include "tests/skin/frame/FrameTestSkin.h"
 #include "tests/support/ApplicationLoop.h"
-#include "tests/support/TestWindow.h"
+#include "skin/frame/TskSkinForm.h"
+#include "skin/frame/TskSkinStdButtonObject.h"
 #include "toolkit/app/TApplication.h"
+#include "toolkit/forms/TForm.h"
 
 namespace qb {
 namespace {
 
-// The frame component's side of the layered frame, for a plain window that
-// plays the form: always active, not resizable, snapping like a magnetic form
-// with M = 5.
-class PlainHost : public TskFormLayerBorderHost {
+// The frame component's side of the layered frame, over a skinned form: its
+// bounds, its frame objects, always active, not resizable, snapping like a
+// magnetic form with M = 5.
+class FormHost : public TskFormLayerBorderHost {
  public:
-  explicit PlainHost(HWND form) : form_(form) {}
+  FormHost(TForm& form, TskSkinForm& skinForm) : form_(form), skinForm_(skinForm) {}
 
-  HWND LayerFormHandle() const override { return form_; }
+  HWND LayerFormHandle() const override { return form_.Handle(); }
   RECT LayerFormBounds() const override {
-    RECT r{};
-    GetWindowRect(form_, &r);
-    return r;
+    return RECT{form_.Left(), form_.Top(), form_.Left() + form_.Width(), form_.Top() + form_.Height()};
   }
-  void LayerSetFormBounds(const RECT& b) override {
-    SetWindowPos(form_, nullptr, b.left, b.top, Width(b), Height(b), SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  void LayerSetFormBounds(const RECT& b) override { form_.SetBounds(b.left, b.top, Width(b), Height(b)); }
   bool LayerStayOnTop() const override { return true; }
   bool LayerFormActive() const override { return true; }
   void LayerActivateForm() override {}
@@ -52,7 +50,7 @@ class PlainHost : public TskFormLayerBorderHost {
   }
   SIZE LayerMinSize() const override { return SIZE{200, 10}; }
   SIZE LayerMaxSize() const override { return SIZE{1920, 1080}; }
-  FrameObjectList LayerObjects() const override { return {}; }
+  FrameObjectList LayerObjects() const override { return skinForm_.FrameObjects(); }
   int LayerButtonsOffset() const override { return 3; }
   std::optional<SIZE> LayerIconSize() const override { return std::nullopt; }
   void LayerCloseForm() override {}
@@ -62,7 +60,8 @@ class PlainHost : public TskFormLayerBorderHost {
   bool dragActive = false;
 
  private:
-  HWND form_;
+  TForm& form_;
+  TskSkinForm& skinForm_;
 };
 
 std::uint32_t Channel(std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; }
@@ -85,14 +84,28 @@ void ExpectNear(std::uint32_t actual, std::uint32_t expected, const char* where)
   }
 }
 
-// A 200 × 30 plain form at (500, 300) with our skin's layered frame.
+// A 200 × 30 form at (500, 300) under a frame component with our skin, and
+// a layered frame around it. Close requests are counted, not carried out.
 class LayerWindows : public ::testing::Test {
  protected:
   LayerWindows() {
-    test::TestWindow::Options options;
-    options.rect = RECT{500, 300, 700, 330};
-    form = std::make_unique<test::TestWindow>(options);
-    host = std::make_unique<PlainHost>(form->Handle());
+    form->SetBorderStyle(bsSingle);
+    form->SetBounds(500, 300, 200, 30);
+    form->SetCaption(u"quillbrook");
+    TWndMethod formProcedure = form->WindowProc;
+    form->WindowProc = [this, formProcedure](TMessage& message) {
+      if (message.Msg == WM_CLOSE) {
+        ++closeRequests;
+        return;
+      }
+      formProcedure(message);
+    };
+    skinForm = new TskSkinForm(form.get());
+    skinForm->SetBorderIcons(TskBorderIcons{});
+    skinForm->SetSkinData(skin.data.get());
+    form->SetBounds(500, 300, 200, 30);
+    form->Show();
+    host = std::make_unique<FormHost>(*form, *skinForm);
     border = std::make_unique<TskFormLayerBorder>(*host);
     border->PrepareLayer(skin.data.get());
     host->margins = border->LayerMargins();
@@ -111,12 +124,22 @@ class LayerWindows : public ::testing::Test {
   }
   const TskBitmap& Picture() const { return *skin.data->LayerFrame().ActiveImage; }
   std::uint32_t PicturePixel(int x, int y) const { return Picture().ScanLine(y)[x]; }
+  void MoveTo(POINT screen) {
+    DeliverPointerMove(screen);
+    test::ProcessPending(application);
+  }
+  void Button(bool down) {
+    DeliverButton(MouseButton::kLeft, down);
+    test::ProcessPending(application);
+  }
 
   TApplication application;
   test::OwnSkinData skin{true};
-  std::unique_ptr<test::TestWindow> form;
-  std::unique_ptr<PlainHost> host;
+  std::unique_ptr<TForm> form = NewForm<TForm>();
+  TskSkinForm* skinForm = nullptr;
+  std::unique_ptr<FormHost> host;
   std::unique_ptr<TskFormLayerBorder> border;
+  int closeRequests = 0;
 };
 
 TEST_F(LayerWindows, ShowPlacesFourWindowsAndComposesThePicture) {
@@ -200,32 +223,51 @@ TEST_F(LayerWindows, CaptionDragSnapsTheVisibleFrameToTheWorkAreaAndTheFrameFoll
   border->ShowLayer();
   test::ProcessPending(application);
   const POINT start{600, 280};
-  DeliverPointerMove(start);
-  test::ProcessPending(application);
-  DeliverButton(MouseButton::kLeft, true);
-  test::ProcessPending(application);
+  MoveTo(start);
+  Button(true);
+  EXPECT_EQ(border->Window(lsTop)->Zone, lzCaption);
   EXPECT_TRUE(border->Window(lsTop)->Dragging);
 
-  DeliverPointerMove({start.x + 10, 200});
-  test::ProcessPending(application);
+  MoveTo({start.x + 10, 200});
   EXPECT_EQ(host->LayerFormBounds().left, 510);
   EXPECT_EQ(host->LayerFormBounds().top, 220);
   EXPECT_TRUE(host->dragActive);
 
   // The visible frame's top would be 3 below the work area's top: it snaps,
   // so the form ends 32 pixels below it.
-  DeliverPointerMove({start.x + 10, work.top + 15});
-  test::ProcessPending(application);
+  MoveTo({start.x + 10, int(work.top) + 15});
   const RECT form = host->LayerFormBounds();
   EXPECT_EQ(form.top, work.top + 32);
   EXPECT_EQ(WindowRect(lsTop).top, form.top - 46) << "the frame follows the form";
   EXPECT_EQ(WindowRect(lsLeft).top, form.top);
   EXPECT_EQ(WindowRect(lsBottom).left, form.left - 18);
 
-  DeliverButton(MouseButton::kLeft, false);
-  test::ProcessPending(application);
+  Button(false);
   EXPECT_FALSE(border->Window(lsTop)->Dragging);
   EXPECT_FALSE(host->dragActive);
+  EXPECT_EQ(closeRequests, 0);
+}
+
+TEST_F(LayerWindows, ClickOnTheCloseButtonClosesTheFormOnRelease) {
+  border->ShowLayer();
+  test::ProcessPending(application);
+  const TskActiveSkinObject* close = nullptr;
+  for (const auto& object : skinForm->FrameObjects()) {
+    auto* button = dynamic_cast<const TskSkinStdButtonObject*>(object.get());
+    if (button != nullptr && button->Command == TskStdCommand::cmClose) close = button;
+  }
+  ASSERT_NE(close, nullptr);
+  const RECT top = WindowRect(lsTop);
+  const RECT r = close->ObjectRect;
+  EXPECT_EQ(r.right, 152 + 63) << "against the caption's right end";
+  EXPECT_EQ(r.top, 21);
+  MoveTo({top.left + (r.left + r.right) / 2, top.top + (r.top + r.bottom) / 2});
+  Button(true);
+  EXPECT_EQ(border->Window(lsTop)->Zone, lzObject);
+  EXPECT_FALSE(border->Window(lsTop)->Dragging);
+  EXPECT_EQ(closeRequests, 0) << "nothing before the release";
+  Button(false);
+  EXPECT_EQ(closeRequests, 1);
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ TEST(FrameSizeLimits, PropertyAgainstSkinMinimum) {
   const Case cases[] = {
       {"MinWidth 300 above formminwidth 200", 300, 200, 120, false, 300},
       {"minimized takes formminwidth", 300, 200, 120, true, 200},
-      {"MinWidth 150 below formminwidth", 150, 200, 120, false, 200},
+      {"MinWidth 150 wider than the picture", 150, 200, 120, false, 150},
+      {"MinWidth 150 below formminwidth and the picture", 150, 200, 250, false, 200},
       {"no formminwidth: picture width", 0, 0, 120, false, 120},
       {"no formminwidth, MinWidth 100 below the picture", 100, 0, 120, false, 120},
   };
