@@ -45,6 +45,9 @@ class TLoadingForm : public TForm {
       this->journal.push_back("form destroy, components " + std::to_string(ComponentCount()));
     };
   }
+  // Deleted directly rather than by the application, the form raises
+  // OnDestroy itself while its own members are still alive.
+  ~TLoadingForm() override { BeforeDestruction(); }
 
   Journal& journal;
   TRecorder* first = nullptr;
