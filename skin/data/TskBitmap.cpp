@@ -341,7 +341,7 @@ void TskBitmap::DrawToSurface(TskBitmap& target, const RECT& targetRect, const R
   const int count = RectWidth(area);
   if (count <= 0 || RectHeight(area) <= 0) return;
 
-  auto draw = [this, &target](const std::uint32_t* in, std::uint32_t* out, int n) {
+  auto draw = [this](const std::uint32_t* in, std::uint32_t* out, int n) {
     if (PartialAlpha) {
       BlendRow(in, out, n, BlendPath);
     } else if (KeyTransparent) {

@@ -62,14 +62,14 @@ TEST_F(EmbeddedSkinTest, CaptionButtonsArePreparedWithRoundedAlpha) {
     const auto& r = Object<TskDataSkinStdButton>(b.name);
     const std::string name(b.name, b.name + std::char_traits<char16_t>::length(b.name));
     ASSERT_TRUE(r.AlphaImage && r.ActiveAlphaImage && r.DownAlphaImage && r.InactiveAlphaImage) << name;
-    for (const SkinImage* image : {r.AlphaImage.get(), r.ActiveAlphaImage.get(), r.DownAlphaImage.get(),
+    for (const TskBitmap* image : {r.AlphaImage.get(), r.ActiveAlphaImage.get(), r.DownAlphaImage.get(),
                                    r.InactiveAlphaImage.get()}) {
-      ASSERT_EQ(image->pixels.Width(), b.width) << name;
-      ASSERT_EQ(image->pixels.Height(), 15) << name;
+      ASSERT_EQ(image->Width(), b.width) << name;
+      ASSERT_EQ(image->Height(), 15) << name;
       EXPECT_FALSE(image->KeyTransparent) << name;
-      EXPECT_LT(image->pixels.At(0, 0) >> 24, 128u) << name;
-      EXPECT_LT(image->pixels.At(b.width - 1, 14) >> 24, 128u) << name;
-      EXPECT_EQ(image->pixels.At(b.width / 2, 7) >> 24, 255u) << name;
+      EXPECT_LT(image->ScanLine(0)[0] >> 24, 128u) << name;
+      EXPECT_LT(image->ScanLine(14)[b.width - 1] >> 24, 128u) << name;
+      EXPECT_EQ(image->ScanLine(7)[b.width / 2] >> 24, 255u) << name;
     }
   }
 }
