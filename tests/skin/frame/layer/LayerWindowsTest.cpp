@@ -5,11 +5,9 @@
 
 #include "platform/backend/RawInput.h"
 #include "platform/gdi/window/ScreenComposer.h"
-#include "platform/window/InputApi.h"
 #include "platform/window/SystemMetrics.h"
 #include "platform/window/WindowApi.h"
 #include "skin/frame/FrameRects.h"
-#include "skin/frame/MagneticSnap.h"
 #include "skin/frame/TskFormLayerBorder.h"
 #include "tests/skin/frame/FrameTestSkin.h"
 #include "tests/support/ApplicationLoop.h"
@@ -20,49 +18,6 @@
 
 namespace qb {
 namespace {
-
-// The frame component's side of the layered frame, over a skinned form: its
-// bounds, its frame objects, always active, not resizable, snapping like a
-// magnetic form with M = 5.
-class FormHost : public TskFormLayerBorderHost {
- public:
-  FormHost(TForm& form, TskSkinForm& skinForm) : form_(form), skinForm_(skinForm) {}
-
-  HWND LayerFormHandle() const override { return form_.Handle(); }
-  RECT LayerFormBounds() const override {
-    return RECT{form_.Left(), form_.Top(), form_.Left() + form_.Width(), form_.Top() + form_.Height()};
-  }
-  void LayerSetFormBounds(const RECT& b) override { form_.SetBounds(b.left, b.top, Width(b), Height(b)); }
-  bool LayerStayOnTop() const override { return true; }
-  bool LayerFormActive() const override { return true; }
-  void LayerActivateForm() override {}
-  bool LayerHoverAllowed() const override { return !dragActive; }
-  void SetLayerDragActive(bool active) override { dragActive = active; }
-  bool LayerResizable() const override { return false; }
-  bool LayerRolledUp() const override { return false; }
-  bool LayerMaximized() const override { return false; }
-  POINT LayerSnap(int left, int top, int height, int width) override {
-    RECT work{};
-    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    return snap.Snap(left, top, height, width, work, margins, cursor, 5);
-  }
-  SIZE LayerMinSize() const override { return SIZE{200, 10}; }
-  SIZE LayerMaxSize() const override { return SIZE{1920, 1080}; }
-  FrameObjectList LayerObjects() const override { return skinForm_.FrameObjects(); }
-  int LayerButtonsOffset() const override { return 3; }
-  std::optional<SIZE> LayerIconSize() const override { return std::nullopt; }
-  void LayerCloseForm() override {}
-
-  MagneticSnap snap;
-  FrameMargins margins;
-  bool dragActive = false;
-
- private:
-  TForm& form_;
-  TskSkinForm& skinForm_;
-};
 
 std::uint32_t Channel(std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; }
 
@@ -84,8 +39,9 @@ void ExpectNear(std::uint32_t actual, std::uint32_t expected, const char* where)
   }
 }
 
-// A 200 × 30 form at (500, 300) under a frame component with our skin, and
-// a layered frame around it. Close requests are counted, not carried out.
+// A shown 200 × 30 form at (500, 300) under a magnetic frame component with
+// our skin, so with the layered frame around it. Close requests are counted,
+// not carried out.
 class LayerWindows : public ::testing::Test {
  protected:
   LayerWindows() {
@@ -102,14 +58,12 @@ class LayerWindows : public ::testing::Test {
     };
     skinForm = new TskSkinForm(form.get());
     skinForm->SetBorderIcons(TskBorderIcons{});
+    skinForm->Magnetic = true;
     skinForm->SetSkinData(skin.data.get());
     form->SetBounds(500, 300, 200, 30);
     form->Show();
-    host = std::make_unique<FormHost>(*form, *skinForm);
-    border = std::make_unique<TskFormLayerBorder>(*host);
-    border->PrepareLayer(skin.data.get());
-    host->margins = border->LayerMargins();
     test::ProcessPending(application);
+    border = &skinForm->LayerBorder();
   }
   ~LayerWindows() override {
     DeliverButton(MouseButton::kLeft, false);
@@ -137,12 +91,13 @@ class LayerWindows : public ::testing::Test {
   test::OwnSkinData skin{true};
   std::unique_ptr<TForm> form = NewForm<TForm>();
   TskSkinForm* skinForm = nullptr;
-  std::unique_ptr<FormHost> host;
-  std::unique_ptr<TskFormLayerBorder> border;
+  TskFormLayerBorder* border = nullptr;
   int closeRequests = 0;
 };
 
 TEST_F(LayerWindows, ShowPlacesFourWindowsAndComposesThePicture) {
+  ASSERT_TRUE(border->LayerVisible()) << "shown with the form";
+  border->HideLayer();
   const Surface before = ComposeScreen();
   border->ShowLayer();
   test::ProcessPending(application);
@@ -201,6 +156,7 @@ TEST(ScaleAlpha, RoundsHalvesToEven) {
 }
 
 TEST_F(LayerWindows, ScaleLayerAlphaToZeroAndBackRestoresTheRecordsValues) {
+  border->HideLayer();
   const Surface before = ComposeScreen();
   border->ShowLayer();
   test::ProcessPending(application);
@@ -220,8 +176,6 @@ TEST_F(LayerWindows, ScaleLayerAlphaToZeroAndBackRestoresTheRecordsValues) {
 TEST_F(LayerWindows, CaptionDragSnapsTheVisibleFrameToTheWorkAreaAndTheFrameFollows) {
   RECT work{};
   SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
-  border->ShowLayer();
-  test::ProcessPending(application);
   const POINT start{600, 280};
   MoveTo(start);
   Button(true);
@@ -229,28 +183,23 @@ TEST_F(LayerWindows, CaptionDragSnapsTheVisibleFrameToTheWorkAreaAndTheFrameFoll
   EXPECT_TRUE(border->Window(lsTop)->Dragging);
 
   MoveTo({start.x + 10, 200});
-  EXPECT_EQ(host->LayerFormBounds().left, 510);
-  EXPECT_EQ(host->LayerFormBounds().top, 220);
-  EXPECT_TRUE(host->dragActive);
+  EXPECT_EQ(form->Left(), 510);
+  EXPECT_EQ(form->Top(), 220);
 
   // The visible frame's top would be 3 below the work area's top: it snaps,
   // so the form ends 32 pixels below it.
   MoveTo({start.x + 10, int(work.top) + 15});
-  const RECT form = host->LayerFormBounds();
-  EXPECT_EQ(form.top, work.top + 32);
-  EXPECT_EQ(WindowRect(lsTop).top, form.top - 46) << "the frame follows the form";
-  EXPECT_EQ(WindowRect(lsLeft).top, form.top);
-  EXPECT_EQ(WindowRect(lsBottom).left, form.left - 18);
+  EXPECT_EQ(form->Top(), work.top + 32);
+  EXPECT_EQ(WindowRect(lsTop).top, form->Top() - 46) << "the frame follows the form";
+  EXPECT_EQ(WindowRect(lsLeft).top, form->Top());
+  EXPECT_EQ(WindowRect(lsBottom).left, form->Left() - 18);
 
   Button(false);
   EXPECT_FALSE(border->Window(lsTop)->Dragging);
-  EXPECT_FALSE(host->dragActive);
   EXPECT_EQ(closeRequests, 0);
 }
 
 TEST_F(LayerWindows, ClickOnTheCloseButtonClosesTheFormOnRelease) {
-  border->ShowLayer();
-  test::ProcessPending(application);
   const TskActiveSkinObject* close = nullptr;
   for (const auto& object : skinForm->FrameObjects()) {
     auto* button = dynamic_cast<const TskSkinStdButtonObject*>(object.get());
