@@ -286,7 +286,9 @@ void TskFormLayerBorder::ResetHover() {
   for (const auto& object : objects)
     if (dynamic_cast<TskSkinStdButtonObject*>(object.get()) != nullptr) object->ResetState();
   pressedIndex_ = -1;
-  LayerHitTest(-1, -1);
+  // The hover test itself ignores an inactive form, so the hot object is
+  // told here that the mouse has left it.
+  if (hotIndex_ != -1 && hotIndex_ < int(objects.size())) objects[hotIndex_]->MouseLeave();
   hotIndex_ = -1;
 }
 

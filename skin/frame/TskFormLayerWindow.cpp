@@ -101,6 +101,11 @@ LRESULT TskFormLayerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: MouseUp(ClientPoint(lParam), mbLeft); return 0;
     case WM_RBUTTONUP: MouseUp(ClientPoint(lParam), mbRight); return 0;
     case WM_LBUTTONDBLCLK: DoubleClick(ClientPoint(lParam)); return 0;
+    case WM_MOUSELEAVE:
+      mouseInside_ = false;
+      border_.leaveTimer_->SetEnabled(false);
+      if (side_ == lsTop) border_.LayerHitTest(-1, -1);
+      return 0;
     default: break;
   }
   return DefWindowProc(window_.Get(), message, wParam, lParam);
@@ -150,7 +155,12 @@ void TskFormLayerWindow::MouseMove(POINT client) {
   const TskDataSkinLayerFrame* record = border_.record_;
   if (record == nullptr) return;
   if (!mouseInside_) {
+    // The toolkit's enter notification: the window asks to hear of the leave.
     mouseInside_ = true;
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = window_.Get();
+    TrackMouseEvent(&track);
     if (record->fullborder) border_.leaveTimer_->SetEnabled(true);
   }
   POINT cursor{};

@@ -173,6 +173,34 @@ TEST_F(LayerWindows, ScaleLayerAlphaToZeroAndBackRestoresTheRecordsValues) {
   EXPECT_EQ(ComposeScreen().At(498, 274), shown.At(498, 274)) << "and comes back as it was";
 }
 
+TEST_F(LayerWindows, FadeInEndsAtTheRecordsAlpha) {
+  border->HideLayer();
+  border->FadeInLayer();
+  EXPECT_TRUE(border->LayerVisible());
+  EXPECT_EQ(border->LayerAlpha(), skin.data->LayerFrame().alphablendvalue);
+  ASSERT_NE(border->Window(lsTop), nullptr);
+  EXPECT_TRUE(IsWindowVisible(border->Window(lsTop)->Handle()));
+}
+
+TEST_F(LayerWindows, DeactivationTakesTheHoverFromTheCloseButton) {
+  const RECT top = WindowRect(lsTop);
+  MoveTo({top.left + 215 - 8, top.top + 28});
+  ASSERT_NE(border->LayerHotIndex(), -1);
+  const TskActiveSkinObject& hot = *skinForm->FrameObjects()[border->LayerHotIndex()];
+  EXPECT_TRUE(hot.MouseIn);
+  std::vector<std::u16string> left;
+  skinForm->OnMouseLeaveEvent = [&left](const std::u16string& idName) { left.push_back(idName); };
+  // The frame component clears its activation flag before it hands the
+  // deactivation on.
+  SendMessage(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_FALSE(border->LayerActive());
+  EXPECT_EQ(border->LayerHotIndex(), -1);
+  EXPECT_FALSE(hot.MouseIn);
+  EXPECT_EQ(left, std::vector<std::u16string>{hot.IDName}) << "the hot object hears that the mouse left it";
+  SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_TRUE(border->LayerActive());
+}
+
 TEST_F(LayerWindows, CaptionDragSnapsTheVisibleFrameToTheWorkAreaAndTheFrameFollows) {
   RECT work{};
   SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
