@@ -1,6 +1,7 @@
 #include "app/print/JobSpooler.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +73,17 @@ void WriteAll(const JobSpooler::WriteFunction& write, int fd, const char* data, 
   }
 }
 
+// Waits until the input has data or has ended; false when the cancel
+// descriptor became readable first.
+bool AwaitInput(int input, int cancelFd) {
+  if (cancelFd < 0) return true;
+  pollfd fds[2] = {{input, POLLIN, 0}, {cancelFd, POLLIN, 0}};
+  for (;;) {
+    if (poll(fds, 2, -1) >= 0) return fds[1].revents == 0;
+    if (errno != EINTR) return true;
+  }
+}
+
 bool Exists(const std::u16string& path) {
   struct stat entry {};
   return lstat(ToUtf8(path).c_str(), &entry) == 0;
@@ -100,6 +112,7 @@ std::u16string JobSpooler::Spool(int input, std::string_view inputName,
   std::vector<char> buffer(64 * 1024);
   std::size_t total = 0;
   for (;;) {
+    if (!AwaitInput(input, cancelFd_)) throw EPrintError("The job was cancelled before it was complete");
     const ssize_t got = read(input, buffer.data(), buffer.size());
     if (got < 0) {
       if (errno == EINTR) continue;

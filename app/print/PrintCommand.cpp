@@ -82,14 +82,15 @@ void StartTool(std::u16string_view programFolder) {
 }  // namespace
 
 int RunPrintCommand(const std::vector<std::string>& arguments, std::u16string_view programFolder, int input,
-                    std::ostream& errors) {
+                    std::ostream& errors, int cancelFd) {
   try {
     const PrintOptions options = ParseOptions(arguments);
     if (options.help) {
       errors << kUsage;
       return 0;
     }
-    const JobSpooler spooler(PrepareSpoolFolder(programFolder));
+    JobSpooler spooler(PrepareSpoolFolder(programFolder));
+    spooler.SetCancelFd(cancelFd);
     if (options.file) {
       const InputFile file(*options.file);
       spooler.Spool(file.Fd(), *options.file, options.title);

@@ -21,9 +21,10 @@ inline constexpr int kPrintUsage = 2;
 
 // Runs the command with its arguments (without the program's name) for the
 // installation in `programFolder` (ending in "/"; res/global.ini and the
-// tool "quillbrook" are there). `input` is read when no file is named.
-// Messages go to `errors`. Returns the exit status.
+// tool "quillbrook" are there). `input` is read when no file is named; a
+// readable `cancelFd` abandons the job (JobSpooler::SetCancelFd). Messages
+// go to `errors`. Returns the exit status.
 int RunPrintCommand(const std::vector<std::string>& arguments, std::u16string_view programFolder, int input,
-                    std::ostream& errors);
+                    std::ostream& errors, int cancelFd = -1);
 
 }  // namespace qb

@@ -179,6 +179,25 @@ TEST_F(JobSpoolerTest, AFailedJobLeavesNothingBehind) {
   }
 }
 
+// Part of the job has come in when the print system cancels it.
+TEST_F(JobSpoolerTest, ACancelledJobLeavesNothingBehind) {
+  int input[2];
+  int cancel[2];
+  ASSERT_EQ(pipe(input), 0);
+  ASSERT_EQ(pipe(cancel), 0);
+  const Fd inputRead(input[0]), inputWrite(input[1]), cancelRead(cancel[0]), cancelWrite(cancel[1]);
+  ASSERT_EQ(write(input[1], "%!PS\n", 5), 5);
+  std::thread canceller([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(write(cancel[1], "x", 1), 1);
+  });
+  JobSpooler spooler(SpoolFolder());
+  spooler.SetCancelFd(cancel[0]);
+  EXPECT_THROW(spooler.Spool(input[0], "pipe", u"Brief"), EPrintError);
+  canceller.join();
+  EXPECT_TRUE(Entries().empty());
+}
+
 TEST_F(JobSpoolerTest, AMissingFolderIsReported) {
   try {
     JobSpooler(test::U16(dir_.Path() / "gone") + u"/").Spool(Input("%!PS\n"), "in", std::nullopt);
