@@ -89,36 +89,77 @@ void WriteBmpSeeds(const fs::path& folder) {
   WriteSeed(folder, "rle4.bmp", RunLengthBmp(4, 2, {4, 0x12, 0, 0, 0, 3, 0x45, 0x60, 0, 1}));
 }
 
-// The skin definition and the package of our own skin.
-struct OwnSkin {
-  Bytes package;
-  Bytes definition;
-};
-
-OwnSkin UnpackOwnSkin() {
+// The definition text inside our own skin's package.
+Bytes UnpackOwnDefinition() {
   qb::TskCompressedStoredSkin stored(nullptr);
   stored.ReadSkinProperty(qb::EmbeddedSkin());
-  OwnSkin skin;
-  skin.package = stored.Unpack();
-  qb::SkinPackageReader reader(skin.package);
+  const Bytes package = stored.Unpack();
+  qb::SkinPackageReader reader(package);
   reader.ReadInt32();
   qb::TBitmap ignored;
   for (int slot = 0; slot < 3; ++slot) reader.ReadPictureSlot(ignored);
   const std::int32_t active = reader.ReadInt32();
   for (std::int32_t i = 0; i < active; ++i) reader.ReadPicture(ignored);
-  skin.definition.assign(reader.Rest().begin(), reader.Rest().end());
-  return skin;
+  return Bytes(reader.Rest().begin(), reader.Rest().end());
 }
 
-void WriteDefinitionSeeds(const fs::path& folder, const Bytes& definition) {
-  WriteSeed(folder, "own.ini", definition);
-  const qb::DefinitionText text = qb::DecodeDefinitionText(definition);
-  WriteSeed(folder, "own-utf16.ini", qb::EncodeDefinitionText(text.text, qb::TextEncoding::Utf16LE));
+// The sections of a definition, each from its "[" line to the next one.
+std::vector<std::string> SplitSections(const Bytes& definition) {
+  const std::string text(definition.begin(), definition.end());
+  std::vector<std::string> sections;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t next = text.find("\n[", start);
+    next = next == std::string::npos ? text.size() : next + 1;
+    sections.push_back(text.substr(start, next - start));
+    start = next;
+  }
+  return sections;
+}
+
+std::span<const BYTE> AsBytes(const std::string& text) {
+  return {reinterpret_cast<const BYTE*>(text.data()), text.size()};
+}
+
+// Our own definition is large, and the fuzzer mutates a long input slowly,
+// so it goes in as small pieces: the skin-wide sections, and each record
+// section alone with the lists that name the records.
+struct DefinitionPieces {
+  std::string global;
+  std::vector<std::string> records;
+};
+
+DefinitionPieces SplitDefinition(const Bytes& definition) {
+  DefinitionPieces pieces;
+  std::string lists;
+  bool inRecords = false;
+  for (const std::string& section : SplitSections(definition)) {
+    const bool isList = section.starts_with("[SKINOBJECTS]") || section.starts_with("[SKINCONTROLS]");
+    inRecords = inRecords || isList;
+    if (isList) {
+      lists += section;
+    } else if (inRecords) {
+      pieces.records.push_back(section);
+    } else {
+      pieces.global += section;
+    }
+  }
+  for (std::string& record : pieces.records) record = lists + record;
+  return pieces;
+}
+
+void WriteDefinitionSeeds(const fs::path& folder, const DefinitionPieces& pieces) {
+  WriteSeed(folder, "global.ini", AsBytes(pieces.global));
+  const std::u16string global = qb::DecodeDefinitionText(AsBytes(pieces.global)).text;
+  WriteSeed(folder, "global-utf16.ini", qb::EncodeDefinitionText(global, qb::TextEncoding::Utf16LE));
+  for (std::size_t i = 0; i < pieces.records.size(); ++i) {
+    WriteSeed(folder, "record" + std::to_string(i) + ".ini", AsBytes(pieces.records[i]));
+  }
 }
 
 // The package target reads its first byte as the choice of entry point: even
 // for a stored skin with its header, odd for a bare package.
-void WritePackageSeeds(const fs::path& folder, const Bytes& definition) {
+void WritePackageSeeds(const fs::path& folder, const std::string& definition) {
   Bytes package;
   AppendInt32(package, qb::SkinPackageReader::kVersion);
   for (const int bits : {24, 8}) {
@@ -151,9 +192,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path root = argv[1];
-  const OwnSkin own = UnpackOwnSkin();
+  const DefinitionPieces pieces = SplitDefinition(UnpackOwnDefinition());
   WriteBmpSeeds(root / "bmp_reader");
-  WriteDefinitionSeeds(root / "skin_definition", own.definition);
-  WritePackageSeeds(root / "skin_package", own.definition);
+  WriteDefinitionSeeds(root / "skin_definition", pieces);
+  WritePackageSeeds(root / "skin_package", pieces.global);
   return 0;
 }
