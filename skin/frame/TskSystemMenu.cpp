@@ -99,8 +99,11 @@ void TskSystemMenu::Popup(int x, int y) {
   for (const SystemMenuItem& item : items_)
     width = std::max(width, kTextLeft + measure.TextWidth(item.Caption) + kShortCutGap +
                                 measure.TextWidth(item.ShortCut) + 12);
-  ReleaseDC(nullptr, measure.Handle());
+  // The canvas puts its original objects back into the context when it lets
+  // go of it, so it must let go before the context is released.
+  HDC screen = measure.Handle();
   measure.SetHandle(nullptr);
+  ReleaseDC(nullptr, screen);
   const int height = ItemTop(int(items_.size())) + 2;
   HWND owner = owner_.Form().HandleAllocated() ? owner_.Form().Handle() : nullptr;
   window_ = OwnedWindow(CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, u"", WS_POPUP, x, y, width,
