@@ -2,7 +2,7 @@
 
 #include "platform/files/FileAttributes.h"
 #include "platform/files/FolderListing.h"
-#include "platform/shell/SpecialFolders.h"
+#include "platform/shell/KnownFolders.h"
 #include "platform/shell/UserName.h"
 #include "platform/text/Utf.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <optional>
 
-#include "platform/shell/SpecialFolders.h"
+#include "platform/shell/KnownFolders.h"
 #include "platform/text/Utf.h"
 #include "tests/support/EnvGuard.h"
 #include "tests/support/TempDir.h"

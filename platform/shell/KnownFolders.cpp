@@ -1,4 +1,4 @@
-#include "platform/shell/SpecialFolders.h"
+#include "platform/shell/KnownFolders.h"
 
 #include <pwd.h>
 #include <unistd.h>
