@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "skin/data/TskCompressedSkinList.h"
+#include "toolkit/controls/ControlMessages.h"
+#include "toolkit/controls/TControl.h"
 #include "skin/data/TskSkinData.h"
 #include "tools/embed/EmbeddedSkin.h"
 
@@ -23,5 +25,18 @@ struct OwnSkinData {
     data->SetSkinList(list.get());
   }
 };
+
+// Counts the form's close requests instead of carrying them out, so a test can
+// click close buttons and menu items and still inspect the form afterwards.
+inline void CountCloseRequests(TControl& form, int& closeRequests) {
+  TWndMethod formProcedure = form.WindowProc;
+  form.WindowProc = [&closeRequests, formProcedure](TMessage& message) {
+    if (message.Msg == WM_CLOSE) {
+      ++closeRequests;
+      return;
+    }
+    formProcedure(message);
+  };
+}
 
 }  // namespace qb::test

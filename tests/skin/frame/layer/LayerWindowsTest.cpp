@@ -48,14 +48,7 @@ class LayerWindows : public ::testing::Test {
     form->SetBorderStyle(bsSingle);
     form->SetBounds(500, 300, 200, 30);
     form->SetCaption(u"quillbrook");
-    TWndMethod formProcedure = form->WindowProc;
-    form->WindowProc = [this, formProcedure](TMessage& message) {
-      if (message.Msg == WM_CLOSE) {
-        ++closeRequests;
-        return;
-      }
-      formProcedure(message);
-    };
+    test::CountCloseRequests(*form, closeRequests);
     skinForm = new TskSkinForm(form.get());
     skinForm->SetBorderIcons(TskBorderIcons{});
     skinForm->Magnetic = true;

@@ -37,14 +37,7 @@ class SkinnedWindow : public ::testing::Test {
     form->SetBorderStyle(bsSingle);
     form->SetBounds(100, 100, 300, 150);
     form->SetCaption(u"quillbrook");
-    TWndMethod formProcedure = form->WindowProc;
-    form->WindowProc = [this, formProcedure](TMessage& message) {
-      if (message.Msg == WM_CLOSE) {
-        ++closeRequests;
-        return;
-      }
-      formProcedure(message);
-    };
+    test::CountCloseRequests(*form, closeRequests);
     skinForm = new TskSkinForm(form.get());
     skinForm->SetBorderIcons(TskBorderIcons{});
     skinForm->SetSkinData(skin.data.get());
