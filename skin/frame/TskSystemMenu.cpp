@@ -9,6 +9,7 @@
 #include "platform/window/MessageApi.h"
 #include "platform/window/PaintApi.h"
 #include "skin/data/TskSkinData.h"
+#include "skin/frame/SkinWindowPicture.h"
 #include "skin/frame/TskSkinForm.h"
 #include "toolkit/graphics/TCanvas.h"
 
@@ -22,12 +23,30 @@ constexpr int kSeparatorHeight = 7;
 constexpr int kTextLeft = 22;
 constexpr int kShortCutGap = 24;
 constexpr int kMinWidth = 120;
+// The plain box's border.
+constexpr RECT kPlainMargins{2, 2, 2, 2};
+
+void UseMenuFont(TCanvas& canvas) {
+  canvas.Font().SetName(u"Tahoma");
+  canvas.Font().SetHeight(13);
+}
 
 void RegisterPopupClass(WNDPROC procedure) {
   WNDCLASS windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.lpszClassName = kClassName;
   RegisterClass(&windowClass);  // fails harmlessly once the class exists
+}
+
+const TskSkinData* MenuSkin(const TskSkinForm& form) {
+  const TskSkinData* data = form.MenusSkinData() != nullptr ? form.MenusSkinData() : form.SkinData();
+  return data != nullptr && !data->Empty() ? data : nullptr;
+}
+
+SkinWindowPicture MenuPicture(const TskSkinData* data) {
+  if (data == nullptr) return SkinWindowPicture{};
+  const TskDataSkinPopupWindow& record = data->PopupWindow();
+  return SkinWindowPicture::Of(data, record, record.itemsrect);
 }
 
 }  // namespace
@@ -75,7 +94,7 @@ std::vector<SystemMenuItem> TskSystemMenu::BuildItems() const {
 }
 
 int TskSystemMenu::ItemTop(int index) const {
-  int y = 2;
+  int y = margins_.top;
   for (int i = 0; i < index; ++i) y += items_[std::size_t(i)].Separator() ? kSeparatorHeight : kItemHeight;
   return y;
 }
@@ -93,23 +112,30 @@ void TskSystemMenu::Popup(int x, int y) {
   Close();
   items_ = BuildItems();
   RegisterPopupClass(&TskSystemMenu::Procedure);
+  const SkinWindowPicture picture = MenuPicture(MenuSkin(owner_));
+  margins_ = picture.Usable() ? picture.Margins() : kPlainMargins;
   TCanvas measure;
   measure.SetHandle(GetDC(nullptr));
-  int width = kMinWidth;
+  UseMenuFont(measure);
+  int content = 0;
   for (const SystemMenuItem& item : items_)
-    width = std::max(width, kTextLeft + measure.TextWidth(item.Caption) + kShortCutGap +
-                                measure.TextWidth(item.ShortCut) + 12);
+    content = std::max(content, kTextLeft + measure.TextWidth(item.Caption) + kShortCutGap +
+                                    measure.TextWidth(item.ShortCut) + 8);
   // The canvas puts its original objects back into the context when it lets
   // go of it, so it must let go before the context is released.
   HDC screen = measure.Handle();
   measure.SetHandle(nullptr);
   ReleaseDC(nullptr, screen);
-  const int height = ItemTop(int(items_.size())) + 2;
+  const SIZE least = picture.MinimumSize();
+  const int width = std::max({kMinWidth, int(least.cx), int(margins_.left + content + margins_.right)});
+  const int height = std::max<int>(least.cy, ItemTop(int(items_.size())) + margins_.bottom);
+  ComposeLook(width, height);
   HWND owner = owner_.Form().HandleAllocated() ? owner_.Form().Handle() : nullptr;
   window_ = OwnedWindow(CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, u"", WS_POPUP, x, y, width,
                                        height, owner, 0, nullptr));
   if (!window_) return;
   SetWindowLongPtr(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (GdiHandle<HRGN> shape = picture.Shape(width, height)) SetWindowRgn(window_.Get(), shape.release(), FALSE);
   ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);
   SetCapture(window_.Get());
 }
@@ -134,32 +160,52 @@ void TskSystemMenu::Choose(int index) {
   if (action) action();
 }
 
+void TskSystemMenu::ComposeLook(int width, int height) {
+  const TskSkinData* data = MenuSkin(owner_);
+  const SkinWindowPicture picture = MenuPicture(data);
+  if (picture.Usable()) {
+    picture.Compose(width, height, look_);
+    const TskSkinColors& c = data->SkinColors();
+    colours_ = Colours{c.cbtntext, c.chighlight, c.chighlighttext, c.cbtnshadow};
+    return;
+  }
+  look_.SetSize(width, height);
+  TCanvas& canvas = look_.Canvas();
+  canvas.Brush().SetColor(clBtnFace);
+  canvas.FillRect(RECT{0, 0, width, height});
+  canvas.Brush().SetColor(clBtnShadow);
+  canvas.FrameRect(RECT{0, 0, width, height});
+  colours_ = Colours{};
+}
+
 void TskSystemMenu::Paint(HDC dc) {
   RECT client{};
   GetClientRect(window_.Get(), &client);
   TCanvas canvas;
   canvas.SetHandle(dc);
-  canvas.Brush().SetColor(clBtnFace);
-  canvas.FillRect(client);
-  canvas.Brush().SetColor(clBtnShadow);
-  canvas.FrameRect(client);
+  canvas.Draw(0, 0, look_);
+  UseMenuFont(canvas);
   SetBkMode(dc, TRANSPARENT);
+  const int left = margins_.left;
+  const int right = client.right - margins_.right;
   for (int i = 0; i < int(items_.size()); ++i) {
     const SystemMenuItem& item = items_[std::size_t(i)];
     const int top = ItemTop(i);
     if (item.Separator()) {
-      canvas.Pen().SetColor(clBtnShadow);
-      canvas.MoveTo(4, top + kSeparatorHeight / 2);
-      canvas.LineTo(client.right - 4, top + kSeparatorHeight / 2);
+      canvas.Pen().SetColor(colours_.separator);
+      canvas.MoveTo(left + 2, top + kSeparatorHeight / 2);
+      canvas.LineTo(right - 2, top + kSeparatorHeight / 2);
       continue;
     }
-    RECT row{2, top, client.right - 2, top + kItemHeight};
+    RECT row{left, top, right, top + kItemHeight};
     if (i == hot_) {
-      canvas.Brush().SetColor(clHighlight);
+      canvas.Brush().SetStyle(bsSolid);
+      canvas.Brush().SetColor(colours_.hotFill);
       canvas.FillRect(row);
     }
-    canvas.Font().SetColor(i == hot_ ? clHighlightText : clBtnText);
-    RECT text{kTextLeft, top, client.right - 8, top + kItemHeight};
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Font().SetColor(i == hot_ ? colours_.hotText : colours_.text);
+    RECT text{left + kTextLeft, top, right - 6, top + kItemHeight};
     canvas.DrawText(text, item.Caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     canvas.DrawText(text, item.ShortCut, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }

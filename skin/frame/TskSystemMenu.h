@@ -2,6 +2,11 @@
 // border icons, rebuilt before each use, shown as a small popup window at a
 // screen point. Choosing an item closes the popup and runs its action; a
 // click elsewhere or Escape closes it without action.
+//
+// With a skin whose [POPUPWINDOW] record names a picture, the popup is that
+// picture stretched around the items (shaped by its mask), the items lie in
+// the record's items rectangle and take the skin's colours; otherwise it is
+// a plain box in the system colours. The text is Tahoma in both looks.
 #pragma once
 
 #include <functional>
@@ -10,6 +15,8 @@
 
 #include "platform/WinTypes.h"
 #include "platform/window/WindowApi.h"
+#include "toolkit/graphics/Colors.h"
+#include "toolkit/graphics/TBitmap.h"
 
 namespace qb {
 
@@ -38,6 +45,8 @@ class TskSystemMenu {
   void Close();
   bool IsOpen() const { return static_cast<bool>(window_); }
   const std::vector<SystemMenuItem>& Items() const { return items_; }
+  // The popup window while open.
+  HWND Window() const { return window_.Get(); }
   // Runs the item at `index` as a click on it would, closing the popup.
   void Choose(int index);
 
@@ -49,11 +58,24 @@ class TskSystemMenu {
   void Paint(HDC dc);
   int ItemAt(int y) const;
   int ItemTop(int index) const;
+  // Builds the popup's background for its size and picks its colours.
+  void ComposeLook(int width, int height);
+
+  struct Colours {
+    TColor text = clBtnText;
+    TColor hotFill = clHighlight;
+    TColor hotText = clHighlightText;
+    TColor separator = clBtnShadow;
+  };
 
   TskSkinForm& owner_;
   std::vector<SystemMenuItem> items_;
   OwnedWindow window_;
   int hot_ = -1;
+  // Room between the popup's edges and its items.
+  RECT margins_{};
+  TBitmap look_;
+  Colours colours_;
 };
 
 }  // namespace qb

@@ -160,6 +160,33 @@ TEST_F(SkinnedWindow, RightClickOnTheCaptionOpensTheSystemMenuWhoseCloseItemClos
   EXPECT_EQ(closeRequests, 1);
 }
 
+TEST_F(SkinnedWindow, TheSystemMenuIsDrawnFromTheSkinsPopupPictureAndColours) {
+  const POINT caption{form->Left() + 100, form->Top() + 12};
+  MoveTo(caption);
+  DeliverButton(MouseButton::kRight, true);
+  DeliverButton(MouseButton::kRight, false);
+  test::ProcessPending(application);
+  TskSystemMenu& menu = skinForm->SystemMenu();
+  ASSERT_TRUE(menu.IsOpen());
+  const TskDataSkinPopupWindow& record = skin.data->PopupWindow();
+  const TBitmap& picture = *skin.data->ActivePicture(record.windowpictureindex);
+  // The pointer over the first item, which starts at the items rectangle.
+  MoveTo({caption.x + record.itemsrect.left + 40, caption.y + record.itemsrect.top + 10});
+  const Surface shot = CaptureWindow(menu.Window());
+  WriteWindowPng(menu.Window(), "skin_frame_system_menu.png");
+  // Corners outside the items rectangle are copied 1:1.
+  const POINT corner{record.itemsrect.left - 1, record.itemsrect.top - 1};
+  EXPECT_EQ(shot.At(corner.x, corner.y) & 0x00FFFFFFu, PicturePixel(picture, corner.x, corner.y)) << "fixed corner";
+  const COLORREF highlight = ColorToRGB(skin.data->SkinColors().chighlight);
+  const std::uint32_t hot = (std::uint32_t(GetRValue(highlight)) << 16) | (std::uint32_t(GetGValue(highlight)) << 8) |
+                            GetBValue(highlight);
+  EXPECT_EQ(shot.At(record.itemsrect.left + 2, record.itemsrect.top + 2) & 0x00FFFFFFu, hot) << "hot item";
+  const int below = picture.Height() - record.itemsrect.bottom;
+  EXPECT_EQ(shot.At(corner.x, shot.Height() - below) & 0x00FFFFFFu, PicturePixel(picture, corner.x, picture.Height() - below))
+      << "the bottom-left corner keeps its distance from the bottom";
+  menu.Close();
+}
+
 TEST_F(SkinnedWindow, DestroyingTheComponentGivesTheFormItsOwnFrameBack) {
   delete skinForm;
   test::ProcessPending(application);
