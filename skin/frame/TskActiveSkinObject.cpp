@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/TskLayerManager.h"
 #include "skin/data/DibPixel.h"
 #include "skin/data/TskDataSkinObject.h"
 #include "skin/data/TskEffectBmp.h"
@@ -54,9 +55,25 @@ bool TskActiveSkinObject::InObject(int x, int y) const {
   return (DibPixel(Mask->Image(), x, y) & 0x00FFFFFFu) == 0;
 }
 
-// Glow frames need glow pictures, which the skins we ship do not define.
-void TskActiveSkinObject::ShowGlow() {}
-void TskActiveSkinObject::HideGlow() {}
+void TskActiveSkinObject::ShowGlow() {
+  const TskSkinData* data = owner_.SkinData();
+  if (!SkinLoaded() || data == nullptr || glowlayerpictureindex == -1 || !data->ShowCaptionButtonGlowFrames) return;
+  const TBitmap* picture = data->ActivePicture(glowlayerpictureindex);
+  const TBitmap* mask = data->ActivePicture(glowlayermaskpictureindex);
+  // Without its mask the glow would be an opaque block over the frame.
+  if (picture == nullptr || picture->Empty() || mask == nullptr || mask->Empty()) return;
+  const POINT origin = owner_.ObjectScreenOrigin();
+  TskLayerManager& glow = owner_.GlowLayer();
+  glow.Topmost = owner_.Form().FormStyle() == fsStayOnTop;
+  glow.Show(origin.x + ObjectRect.left - glowlayeroffsetx, origin.y + ObjectRect.top - glowlayeroffsety,
+            BYTE(std::clamp<std::int32_t>(glowlayeralphablendvalue, 0, 255)), *mask, *picture);
+}
+
+// Hiding is not tied to the switches that allow showing, so that a glow
+// shown before a switch changed still goes away.
+void TskActiveSkinObject::HideGlow() {
+  if (glowlayerpictureindex != -1) owner_.GlowLayer().Hide();
+}
 
 bool TskActiveSkinObject::CanMorph() const {
   const TskSkinData* data = owner_.SkinData();
@@ -149,6 +166,7 @@ void TskActiveSkinObject::MouseEnter() {
   LookChanged();
   if (owner_.OnMouseEnterEvent) owner_.OnMouseEnterEvent(IDName);
   ShowGlow();
+  owner_.ActivateObjectHint(*this);
 }
 
 void TskActiveSkinObject::MouseLeave() {
@@ -157,6 +175,7 @@ void TskActiveSkinObject::MouseLeave() {
   LookChanged();
   if (owner_.OnMouseLeaveEvent) owner_.OnMouseLeaveEvent(IDName);
   HideGlow();
+  owner_.HideObjectHint();
 }
 
 }  // namespace qb

@@ -34,6 +34,9 @@ class TskActiveSkinObject {
   // (x, y) relative to ObjectRect's top-left: true without a loaded skin or
   // mask, else where the mask pixel is black.
   virtual bool InObject(int x, int y) const;
+  // The record's glow picture around the object, shown by the owner's glow
+  // window: only with a loaded skin, a glow picture and its mask, and the
+  // skin data's ShowCaptionButtonGlowFrames.
   virtual void ShowGlow();
   virtual void HideGlow();
   // A morph towards the current look is under way.
@@ -59,6 +62,9 @@ class TskActiveSkinObject {
   bool StepMorph();
   // Back to the normal look at once: not hot, not pressed, no morph.
   virtual void ResetState();
+
+  // The text the object's hint shows now.
+  virtual const std::u16string& CurrentHint() const { return hint; }
 
   TskSkinForm& Owner() const { return owner_; }
   bool HasRecord() const { return hasRecord_; }

@@ -11,6 +11,7 @@
 #include "platform/window/PaintApi.h"
 #include "platform/window/SystemMetrics.h"
 #include "skin/controls/SkinControlWalk.h"
+#include "skin/controls/TskLayerManager.h"
 #include "skin/data/MaskRegion.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TskDataSkinCaption.h"
@@ -22,10 +23,13 @@
 #include "skin/frame/FrameHitTest.h"
 #include "skin/frame/FrameObjectLayout.h"
 #include "skin/frame/FrameRects.h"
+#include "skin/frame/LayerIcon.h"
 #include "skin/frame/NonClientSize.h"
 #include "skin/frame/TskFormLayerBorder.h"
 #include "skin/frame/TskSkinAnimateObject.h"
+#include "skin/frame/TskClientInActivePanel.h"
 #include "skin/frame/TskSkinCaptionObject.h"
+#include "skin/frame/TskSkinHint.h"
 #include "skin/frame/TskSkinStdButtonObject.h"
 #include "skin/frame/TskSystemMenu.h"
 #include "skin/frame/TskUserObject.h"
@@ -57,6 +61,7 @@ TskSkinForm::TskSkinForm(TComponent* owner) : TComponent(owner), form_(OwnerForm
   morphTimer_ = MakeTimer(kMorphInterval, [this] { MorphTimerTick(); });
   animationTimer_ = MakeTimer(kAnimationInterval, [this] { AnimationTimerTick(); });
   systemMenu_ = std::make_unique<TskSystemMenu>(*this);
+  glowLayer_ = std::make_unique<TskLayerManager>(nullptr);
   layer_ = std::make_unique<TskFormLayerBorder>(static_cast<TskFormLayerBorderHost&>(*this));
   for (TFont* font : {&defCaptionFont_, &defInActiveCaptionFont_}) {
     font->SetName(u"Tahoma");
@@ -82,6 +87,9 @@ TskSkinForm::~TskSkinForm() {
   morphTimer_->SetEnabled(false);
   animationTimer_->SetEnabled(false);
   systemMenu_->Close();
+  HideObjectHint();
+  glowLayer_->Hide();
+  inActivePanel_.reset();
   layer_.reset();
   FreeObjects();
   form_.WindowProc = oldWindowProc_;
@@ -117,6 +125,7 @@ void TskSkinForm::Notification(TComponent* component, TOperation operation) {
     skinned_ = false;
   }
   if (component == menusSkinData_) menusSkinData_ = nullptr;
+  if (component == skinHint_) skinHint_ = nullptr;
 }
 
 // Properties ------------------------------------------------------------
@@ -135,6 +144,12 @@ void TskSkinForm::SetMenusSkinData(TskSkinData* data) {
   if (menusSkinData_ != nullptr && menusSkinData_ != data) menusSkinData_->RemoveFreeNotification(this);
   menusSkinData_ = data;
   if (data != nullptr) data->FreeNotification(this);
+}
+
+void TskSkinForm::SetSkinHint(TskSkinHint* hint) {
+  if (skinHint_ != nullptr && skinHint_ != hint) skinHint_->RemoveFreeNotification(this);
+  skinHint_ = hint;
+  if (hint != nullptr) hint->FreeNotification(this);
 }
 
 void TskSkinForm::SetBorderIcons(TskBorderIcons icons) {
@@ -376,6 +391,53 @@ void TskSkinForm::UpdateObjectHints() {
   }
 }
 
+void TskSkinForm::ActivateObjectHint(const TskActiveSkinObject& object) {
+  if (!ShowObjectHint || skinHint_ == nullptr) return;
+  skinHint_->ActivateHint(object.CurrentHint());
+}
+
+void TskSkinForm::HideObjectHint() {
+  if (skinHint_ != nullptr) skinHint_->HideHint();
+}
+
+POINT TskSkinForm::ObjectScreenOrigin() const {
+  if (FullBorderActive() && LayerShown()) {
+    if (TskFormLayerWindow* top = layer_->Window(lsTop)) {
+      RECT r{};
+      GetWindowRect(top->Handle(), &r);
+      return POINT{r.left, r.top};
+    }
+  }
+  const RECT bounds = LayerFormBounds();
+  return POINT{bounds.left, bounds.top};
+}
+
+void TskSkinForm::RemoveInActiveCover() { inActivePanel_.reset(); }
+
+void TskSkinForm::UpdateInActiveCover() {
+  const bool visible = form_.HandleAllocated() && IsWindowVisible(form_.Handle());
+  if (!ClientInActiveEffect || formActiveFlag_ || !visible) {
+    RemoveInActiveCover();
+    return;
+  }
+  if (inActivePanel_ != nullptr) return;
+  const RECT client = form_.ClientRect();
+  const int width = Width(client);
+  const int height = Height(client);
+  if (width <= 0 || height <= 0) return;
+  TskBitmap snapshot;
+  TskBitmap background;
+  snapshot.SetSize(width, height);
+  background.SetSize(width, height);
+  HWND hwnd = form_.Handle();
+  HDC dc = GetDC(hwnd);
+  BitBlt(snapshot.DC(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  ReleaseDC(hwnd, dc);
+  if (ClientInActiveEffectType == skieSemiTransparent) PaintClientBackground(background.DC());
+  MakeInActiveClientLook(snapshot, background, ClientInActiveEffectType);
+  inActivePanel_ = std::make_unique<TskClientInActivePanel>(form_, snapshot);
+}
+
 void TskSkinForm::ResetObjectStates() {
   for (const auto& object : frameObjects_)
     if (dynamic_cast<TskSkinCaptionObject*>(object.get()) == nullptr) object->ResetState();
@@ -387,11 +449,14 @@ void TskSkinForm::ApplySkin() {
   hotIndex_ = -1;
   capturedIndex_ = -1;
   skinned_ = skinData_ != nullptr && !skinData_->Empty();
+  glowLayer_->Hide();
   HideLayer();
   if (skinned_ && skinnable_) {
     RebuildObjects();
     UpdateButtonsVisibility();
     layer_->PrepareLayer(skinData_);
+    // The strip keeps per-pixel alpha, which an icon drawn on it must keep.
+    iconHasAlpha_ = layer_->FullBorder() && IconHasPartialAlpha(SmallIcon(), SmallIconSize());
   } else {
     layer_->PrepareLayer(nullptr);
     FreeObjects();
@@ -527,6 +592,8 @@ void TskSkinForm::OnSkinChange(TMessage& message) {
     hoverTimer_->SetEnabled(false);
     morphTimer_->SetEnabled(false);
     animationTimer_->SetEnabled(false);
+    glowLayer_->Hide();
+    HideObjectHint();
     FreeObjects();
     WalkSkinControls(&form_, sender, SKM_BEFORECHANGE);
     if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);

@@ -50,6 +50,9 @@ class TskSkinStdButtonObject;
 class TskSkinCaptionObject;
 class TskSystemMenu;
 class TskFormLayerBorder;
+class TskSkinHint;
+class TskLayerManager;
+class TskClientInActivePanel;
 
 // Results of the frame queries other windows send.
 constexpr UINT SKM_CLOSEMENUS = 1228;
@@ -115,6 +118,8 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool LogoBitMapTransparent = false;
   bool ShowObjectHint = false;
   bool UseDefaultObjectHint = true;
+  TskSkinHint* SkinHint() const { return skinHint_; }
+  void SetSkinHint(TskSkinHint* hint);
 
   // Events.
   TNotifyEvent OnChangeSkinData;
@@ -218,6 +223,17 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool AnimationTimerRunning() const { return animationTimer_->Enabled(); }
 
   TskSystemMenu& SystemMenu() const { return *systemMenu_; }
+  // Shows the object's current hint near the pointer when ShowObjectHint
+  // and a SkinHint are set; hides it.
+  void ActivateObjectHint(const TskActiveSkinObject& object);
+  void HideObjectHint();
+  // The glow window of the frame objects, and the screen point their
+  // ObjectRect counts from: the layered top strip while the full-border
+  // frame is shown, else the form's window.
+  TskLayerManager& GlowLayer() const { return *glowLayer_; }
+  POINT ObjectScreenOrigin() const;
+  // The cover over the client area while the form is inactive, or null.
+  TskClientInActivePanel* InActivePanel() const { return inActivePanel_.get(); }
   TskFormLayerBorder& LayerBorder() const { return *layer_; }
   // The standard system-menu items as they are now (captions in order).
   std::vector<std::u16string> SystemMenuCaptions() const;
@@ -262,6 +278,9 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   void OnNcActivate(TMessage& message);
   void OnSkinChange(TMessage& message);
   void ResetObjectStates();
+  // Lays the inactive cover over the client area or removes it.
+  void UpdateInActiveCover();
+  void RemoveInActiveCover();
   void RebuildObjects();
   void UpdateButtonsVisibility();
   void UpdateObjectHints();
@@ -332,6 +351,9 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   std::unique_ptr<TTimer> morphTimer_;
   std::unique_ptr<TTimer> animationTimer_;
   std::unique_ptr<TskSystemMenu> systemMenu_;
+  TskSkinHint* skinHint_ = nullptr;
+  std::unique_ptr<TskLayerManager> glowLayer_;
+  std::unique_ptr<TskClientInActivePanel> inActivePanel_;
   std::unique_ptr<TskFormLayerBorder> layer_;
   MagneticSnap snap_;
 };

@@ -1,5 +1,6 @@
 // TskSkinForm: the window procedure it installs on its form.
 #include "platform/window/InputApi.h"
+#include "skin/controls/TskLayerManager.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/SystemMetrics.h"
 #include "skin/data/SkinMessages.h"
@@ -55,6 +56,7 @@ POINT TskSkinForm::ToWindow(LPARAM screenPoint) const {
 }
 
 void TskSkinForm::CloseMenus() {
+  HideObjectHint();
   if (systemMenu_->IsOpen()) systemMenu_->Close();
 }
 
@@ -112,6 +114,8 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       return true;
     case WM_SHOWWINDOW:
       if (m.WParam == 0) {
+        glowLayer_->Hide();
+        RemoveInActiveCover();
         oldWindowProc_(m);
         HideLayer();
         return true;
@@ -334,6 +338,7 @@ void TskSkinForm::OnSize(TMessage& m) {
 void TskSkinForm::OnNcActivate(TMessage& m) {
   layerDragActive_ = false;
   CloseMenus();
+  glowLayer_->Hide();
   formActiveFlag_ = m.WParam != 0;
   if (!formActiveFlag_) UpdateHotObject(-1, -1, false);
   m.Result = TRUE;
@@ -343,6 +348,7 @@ void TskSkinForm::OnNcActivate(TMessage& m) {
   }
   SendNcPaint();
   UpdateCaptionActive(true);
+  UpdateInActiveCover();
   const bool visible = form_.HandleAllocated() && IsWindowVisible(form_.Handle());
   if (visible && LayeredActive())
     layer_->SetLayerActive(formActiveFlag_, true);

@@ -5,6 +5,7 @@
 #include "skin/data/TskDataSkinStdButton.h"
 #include "skin/frame/DefaultButtonLook.h"
 #include "skin/frame/FrameRects.h"
+#include "skin/frame/LayerIcon.h"
 #include "skin/frame/TskSkinForm.h"
 
 namespace qb {
@@ -122,20 +123,13 @@ const TskBitmap* TskSkinStdButtonObject::LayerImage() const {
   return pick(RestoreInactiveAlphaImage, InactiveAlphaImage);
 }
 
-void TskSkinStdButtonObject::DrawOnLayer(TCanvas& canvas, TskBitmap&) {
+void TskSkinStdButtonObject::DrawOnLayer(TCanvas& canvas, TskBitmap& surface) {
   if (ShowsIcon()) {
     const SIZE size = Owner().SmallIconSize();
-    if (Owner().IconHasAlpha()) {
-      DrawIconEx(canvas.Handle(), ObjectRect.left, ObjectRect.top, Owner().SmallIcon(), size.cx, size.cy, 0, nullptr,
-                 DI_NORMAL);
-      return;
-    }
-    TskBitmap keyed;
-    keyed.SetSize(size.cx, size.cy);
-    keyed.FillRect(RECT{0, 0, size.cx, size.cy}, kKeyColorPixel);
-    DrawIconEx(keyed.DC(), 0, 0, Owner().SmallIcon(), size.cx, size.cy, 0, nullptr, DI_NORMAL);
-    TransparentBlt(canvas.Handle(), ObjectRect.left, ObjectRect.top, size.cx, size.cy, keyed.DC(), 0, 0, size.cx,
-                   size.cy, RGB(127, 0, 127));
+    if (Owner().IconHasAlpha())
+      DrawIconBlended(surface, ObjectRect.left, ObjectRect.top, Owner().SmallIcon(), size);
+    else
+      DrawIconKeyed(surface, ObjectRect.left, ObjectRect.top, Owner().SmallIcon(), size);
     return;
   }
   const TskBitmap* image = LayerImage();

@@ -27,8 +27,8 @@ class TskSkinStdButtonObject : public TskSkinButtonObject {
   bool IsSystemMenuButton() const { return Command == TskStdCommand::cmSysMenu; }
   // The system-menu button shows the form's icon instead of its picture.
   bool ShowsIcon() const;
-  // The hint the button shows now: the restore hint in the restore state.
-  const std::u16string& CurrentHint() const;
+  // The restore hint in the restore state, when there is one.
+  const std::u16string& CurrentHint() const override;
 
   TskStdCommand Command = TskStdCommand::cmDefault;
   RECT restorerect{};
