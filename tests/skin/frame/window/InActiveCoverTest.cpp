@@ -109,6 +109,9 @@ TEST_F(InActiveCover, DeactivationCoversTheClientAreaWithTheFadedPictureAndActiv
 
   form->Perform(WM_NCACTIVATE, TRUE, 0);
   EXPECT_EQ(skinForm->InActivePanel(), nullptr);
+  // A cover that is still there goes with the form.
+  form->Perform(WM_NCACTIVATE, FALSE, 0);
+  EXPECT_NE(skinForm->InActivePanel(), nullptr);
 }
 
 TEST_F(InActiveCover, NoCoverWhenSwitchedOff) {

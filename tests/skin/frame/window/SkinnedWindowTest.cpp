@@ -11,6 +11,7 @@
 #include "skin/frame/TskActiveSkinObject.h"
 #include "skin/frame/TskFormLayerBorder.h"
 #include "skin/frame/TskSkinForm.h"
+#include "skin/frame/TskSkinHint.h"
 #include "skin/frame/TskSystemMenu.h"
 #include "tests/skin/frame/FrameTestSkin.h"
 #include "tests/skin/frame/RectPrinting.h"
@@ -158,6 +159,20 @@ TEST_F(SkinnedWindow, RightClickOnTheCaptionOpensTheSystemMenuWhoseCloseItemClos
   Button(false);
   EXPECT_FALSE(menu.IsOpen());
   EXPECT_EQ(closeRequests, 1);
+}
+
+TEST_F(SkinnedWindow, HoveringACaptionButtonShowsItsHintUntilThePointerLeaves) {
+  TskSkinHint* hint = new TskSkinHint(form.get());
+  skinForm->SetSkinHint(hint);
+  skinForm->ShowObjectHint = true;
+  const RECT close = skinForm->FindObject(u"closebutton")->ObjectRect;
+  MoveTo(ScreenPointOf(close));
+  test::RunApplicationUntil(application, [&] { return hint->Visible(); }, std::chrono::seconds(5));
+  ASSERT_TRUE(hint->Visible());
+  EXPECT_EQ(hint->Text(), u"Close");
+  MoveTo({form->Left() + 150, form->Top() + 100});
+  test::RunApplicationUntil(application, [&] { return !hint->Visible(); }, std::chrono::seconds(5));
+  EXPECT_FALSE(hint->Visible());
 }
 
 TEST_F(SkinnedWindow, TheSystemMenuIsDrawnFromTheSkinsPopupPictureAndColours) {
