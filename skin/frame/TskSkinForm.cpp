@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/Blit.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Icon.h"
 #include "platform/gdi/window/LayeredWindow.h"
@@ -26,8 +27,8 @@
 #include "skin/frame/LayerIcon.h"
 #include "skin/frame/NonClientSize.h"
 #include "skin/frame/TskFormLayerBorder.h"
-#include "skin/frame/TskSkinAnimateObject.h"
 #include "skin/frame/TskClientInActivePanel.h"
+#include "skin/frame/TskSkinAnimateObject.h"
 #include "skin/frame/TskSkinCaptionObject.h"
 #include "skin/frame/TskSkinHint.h"
 #include "skin/frame/TskSkinStdButtonObject.h"

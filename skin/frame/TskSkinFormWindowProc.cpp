@@ -1,8 +1,8 @@
 // TskSkinForm: the window procedure it installs on its form.
 #include "platform/window/InputApi.h"
-#include "skin/controls/TskLayerManager.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/SystemMetrics.h"
+#include "skin/controls/TskLayerManager.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TskSkinData.h"
 #include "skin/frame/FrameHitTest.h"

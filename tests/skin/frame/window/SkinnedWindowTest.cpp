@@ -58,6 +58,14 @@ class SkinnedWindow : public ::testing::Test {
     DeliverButton(MouseButton::kLeft, down);
     test::ProcessPending(application);
   }
+  // A right click at the screen point; the system menu it may open.
+  TskSystemMenu& RightClick(POINT screen) {
+    MoveTo(screen);
+    DeliverButton(MouseButton::kRight, true);
+    DeliverButton(MouseButton::kRight, false);
+    test::ProcessPending(application);
+    return skinForm->SystemMenu();
+  }
   POINT ScreenPointOf(const RECT& frameRect) const {
     return POINT{form->Left() + (frameRect.left + frameRect.right) / 2, form->Top() + (frameRect.top + frameRect.bottom) / 2};
   }
@@ -145,11 +153,7 @@ TEST_F(SkinnedWindow, CloseButtonClosesOnlyWhenReleasedOverIt) {
 
 TEST_F(SkinnedWindow, RightClickOnTheCaptionOpensTheSystemMenuWhoseCloseItemCloses) {
   const POINT caption{form->Left() + 100, form->Top() + 12};
-  MoveTo(caption);
-  DeliverButton(MouseButton::kRight, true);
-  DeliverButton(MouseButton::kRight, false);
-  test::ProcessPending(application);
-  TskSystemMenu& menu = skinForm->SystemMenu();
+  TskSystemMenu& menu = RightClick(caption);
   ASSERT_TRUE(menu.IsOpen());
   ASSERT_EQ(menu.Items().size(), 1u);
   EXPECT_EQ(menu.Items()[0].Caption, u"&Close");
@@ -177,11 +181,7 @@ TEST_F(SkinnedWindow, HoveringACaptionButtonShowsItsHintUntilThePointerLeaves) {
 
 TEST_F(SkinnedWindow, TheSystemMenuIsDrawnFromTheSkinsPopupPictureAndColours) {
   const POINT caption{form->Left() + 100, form->Top() + 12};
-  MoveTo(caption);
-  DeliverButton(MouseButton::kRight, true);
-  DeliverButton(MouseButton::kRight, false);
-  test::ProcessPending(application);
-  TskSystemMenu& menu = skinForm->SystemMenu();
+  TskSystemMenu& menu = RightClick(caption);
   ASSERT_TRUE(menu.IsOpen());
   const TskDataSkinPopupWindow& record = skin.data->PopupWindow();
   const TBitmap& picture = *skin.data->ActivePicture(record.windowpictureindex);
