@@ -55,7 +55,7 @@ class LayerWindows : public ::testing::Test {
     skinForm->SetSkinData(skin.data.get());
     form->SetBounds(500, 300, 200, 30);
     form->Show();
-    test::ProcessPending(application);
+    test::RunApplicationUntil(application, [this] { return !skinForm->ShowPending(); });
     border = &skinForm->LayerBorder();
   }
   ~LayerWindows() override {
