@@ -16,6 +16,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace qb::test {
 
@@ -86,6 +87,43 @@ void X11Session::Key(unsigned long keysym) {
   const KeyCode code = XKeysymToKeycode(connection_->display, keysym);
   XTestFakeKeyEvent(connection_->display, code, True, CurrentTime);
   XTestFakeKeyEvent(connection_->display, code, False, CurrentTime);
+  XSync(connection_->display, False);
+}
+
+void X11Session::TypeKeyCode(unsigned code, bool shifted) {
+  ::Display* display = connection_->display;
+  const KeyCode shift = XKeysymToKeycode(display, XK_Shift_L);
+  if (shifted) XTestFakeKeyEvent(display, shift, True, CurrentTime);
+  XTestFakeKeyEvent(display, code, True, CurrentTime);
+  XTestFakeKeyEvent(display, code, False, CurrentTime);
+  if (shifted) XTestFakeKeyEvent(display, shift, False, CurrentTime);
+  XSync(display, False);
+}
+
+unsigned X11Session::KeyCodeOf(unsigned long keysym) { return XKeysymToKeycode(connection_->display, keysym); }
+
+unsigned X11Session::MapSpareKey(std::vector<unsigned long> keysyms) {
+  ::Display* display = connection_->display;
+  int first = 0, last = 0, perCode = 0;
+  XDisplayKeycodes(display, &first, &last);
+  KeySym* mapping = XGetKeyboardMapping(display, KeyCode(first), last - first + 1, &perCode);
+  unsigned spare = 0;
+  for (int code = last; code >= first && !spare; --code) {
+    bool empty = true;
+    for (int i = 0; i < perCode; ++i) empty = empty && mapping[(code - first) * perCode + i] == NoSymbol;
+    if (empty) spare = unsigned(code);
+  }
+  XFree(mapping);
+  if (!spare) return 0;
+  std::vector<KeySym> symbols(keysyms.begin(), keysyms.end());
+  XChangeKeyboardMapping(display, int(spare), int(symbols.size()), symbols.data(), 1);
+  XSync(display, False);
+  return spare;
+}
+
+void X11Session::UnmapKey(unsigned code) {
+  KeySym none = NoSymbol;
+  XChangeKeyboardMapping(connection_->display, int(code), 1, &none, 1);
   XSync(connection_->display, False);
 }
 
