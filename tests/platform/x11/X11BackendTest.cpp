@@ -15,6 +15,7 @@
 #include "tests/platform/x11/X11Session.h"
 #include "tests/support/TestWindow.h"
 
+#include <X11/cursorfont.h>
 #include <X11/keysym.h>
 
 namespace qb::test {
@@ -215,6 +216,41 @@ TEST_F(X11Display, KeysTypeTheCharactersOfTheLayout) {
   }
   session->UnmapKey(umlaut);
   session->UnmapKey(euro);
+}
+
+// The cursor a window sets in WM_SETCURSOR is the one the server shows over
+// it: the X font cursor for that shape.
+TEST_F(X11Display, TheCursorAWindowSetsIsShownOverIt) {
+  std::uintptr_t wanted = IDC_ARROW;
+  TestWindow window({.rect = {100, 100, 300, 300},
+                     .handler = [&, paint = Paint(RGB(0, 0, 255))](HWND hwnd, UINT message, WPARAM w,
+                                                                   LPARAM l) -> std::optional<LRESULT> {
+                       if (message != WM_SETCURSOR) return paint(hwnd, message, w, l);
+                       SetCursor(LoadCursor(nullptr, wanted));
+                       return TRUE;
+                     }});
+  session->Settle();
+  if (session->ShownCursor().empty()) GTEST_SKIP() << "the X server does not tell its cursor (XFIXES)";
+  struct Case {
+    std::uintptr_t cursor;
+    unsigned glyph;
+  };
+  const Case cases[] = {
+      {IDC_SIZEWE, XC_sb_h_double_arrow}, {IDC_ARROW, XC_left_ptr},          {IDC_SIZENS, XC_sb_v_double_arrow},
+      {IDC_SIZENWSE, XC_bottom_right_corner}, {IDC_SIZENESW, XC_bottom_left_corner}, {IDC_SIZEALL, XC_fleur},
+      {IDC_HAND, XC_hand2},
+  };
+  std::vector<unsigned long> before = session->FontCursor(XC_left_ptr, {600, 600});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "IDC " << c.cursor);
+    const std::vector<unsigned long> expected = session->FontCursor(c.glyph, {600, 600});
+    ASSERT_NE(expected, before) << "each case changes the cursor";
+    wanted = c.cursor;
+    session->MovePointer(200, 200);
+    session->Settle();
+    EXPECT_EQ(session->ShownCursor(), expected);
+    before = expected;
+  }
 }
 
 TEST_F(X11Display, TheMoveLoopDragsAWindowByItsCaption) {

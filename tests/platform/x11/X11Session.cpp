@@ -16,6 +16,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
 #include <X11/keysym.h>
 
 namespace qb::test {
@@ -125,6 +126,36 @@ void X11Session::UnmapKey(unsigned code) {
   KeySym none = NoSymbol;
   XChangeKeyboardMapping(connection_->display, int(code), 1, &none, 1);
   XSync(connection_->display, False);
+}
+
+std::vector<unsigned long> X11Session::ShownCursor() {
+  ::Display* display = connection_->display;
+  int eventBase = 0, errorBase = 0, major = 2, minor = 0;
+  if (!XFixesQueryExtension(display, &eventBase, &errorBase) || !XFixesQueryVersion(display, &major, &minor)) return {};
+  XFixesCursorImage* image = XFixesGetCursorImage(display);
+  if (!image) return {};
+  std::vector<unsigned long> shown{image->width, image->height, image->xhot, image->yhot};
+  shown.insert(shown.end(), image->pixels, image->pixels + std::size_t(image->width) * image->height);
+  XFree(image);
+  return shown;
+}
+
+std::vector<unsigned long> X11Session::FontCursor(unsigned glyph, POINT where) {
+  ::Display* display = connection_->display;
+  XSetWindowAttributes attributes{};
+  attributes.override_redirect = True;
+  const Window window = XCreateWindow(display, DefaultRootWindow(display), where.x - 10, where.y - 10, 20, 20, 0,
+                                      CopyFromParent, InputOnly, CopyFromParent, CWOverrideRedirect, &attributes);
+  const Cursor cursor = XCreateFontCursor(display, glyph);
+  XDefineCursor(display, window, cursor);
+  XMapRaised(display, window);
+  XSync(display, False);
+  MovePointer(where.x, where.y);
+  std::vector<unsigned long> shown = ShownCursor();
+  XDestroyWindow(display, window);
+  XFreeCursor(display, cursor);
+  XSync(display, False);
+  return shown;
 }
 
 void X11Session::SetWorkArea(std::optional<RECT> area) {

@@ -33,6 +33,12 @@ class X11Session {
   // away again.
   unsigned MapSpareKey(std::vector<unsigned long> keysyms);
   void UnmapKey(unsigned code);
+  // The cursor the server shows now: width, height, hot spot x and y, then
+  // the ARGB pixels; empty when the server cannot tell.
+  std::vector<unsigned long> ShownCursor();
+  // What the server shows for the X font cursor `glyph` (XC_ values), read
+  // over a window of the session's own at `where`.
+  std::vector<unsigned long> FontCursor(unsigned glyph, POINT where);
   // Sets or removes _NET_WORKAREA (left, top, width, height) on the root.
   void SetWorkArea(std::optional<RECT> area);
 
