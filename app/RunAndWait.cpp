@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/ChildProcessGuard.h"
 #include "platform/process/Process.h"
 #include "toolkit/app/TApplication.h"
 
@@ -11,6 +12,7 @@ namespace qb {
 int RunAndWait(std::u16string_view commandLine, int /*showValue*/) {
   std::optional<Process> process = CreateProcess(commandLine);
   if (!process) return -1;
+  const ChildProcessGuard guard(*process);
   while (WaitForSingleObject(*process, 0) == WAIT_TIMEOUT) {
     if (TApplication* application = Application()) application->ProcessMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

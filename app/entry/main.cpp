@@ -1,8 +1,10 @@
 // The program: one run converts one print job.
 #include "app/ControlEventLog.h"
 #include "app/QuillbrookMain.h"
+#include "platform/dialogs/DesktopSaveDialog.h"
 #include "platform/gdi/Icon.h"
 #include "toolkit/app/TApplication.h"
+#include "toolkit/dialogs/MessageBox.h"
 
 int main() {
   qb::TApplication application;
@@ -11,7 +13,11 @@ int main() {
   application.SetTitle(u"quillbrook");
   application.Icon().SetHandle(LoadIcon(nullptr, IDI_APPLICATION));
   qb::LogControlChanges(application);
+  // The desktop's save dialog says through our message box when it has no
+  // dialog to show.
+  qb::SetDialogNotice(qb::ShowMessage);
   application.CreateForm<qb::TMainForm>();
   application.Run();
+  qb::SetDialogNotice({});
   return 0;
 }

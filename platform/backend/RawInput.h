@@ -12,8 +12,11 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 
 void DeliverPointerMove(POINT screen);
 void DeliverButton(MouseButton button, bool down);
-// A virtual key (VK_ values) going down or up.
-void DeliverKey(int virtualKey, bool down);
+// A virtual key (VK_ values) going down or up. `character` is what a press
+// types as the display's keyboard layout and the modifiers held make it
+// (TranslateMessage turns it into WM_CHAR); 0 when the display says nothing,
+// and TranslateMessage works it out from the virtual key itself.
+void DeliverKey(int virtualKey, bool down, char32_t character = 0);
 // The display gave a top-level window the focus, or took it from all of ours
 // (null).
 void DeliverFocus(HWND topLevel);

@@ -66,14 +66,25 @@ std::optional<ProgramOutcome> RunDialog(const DialogProgram& program, const std:
   return RunModalProgram(program.path, arguments, {"GSETTINGS_BACKEND=memory"});
 }
 
-std::optional<std::u16string> AskForPath(const DialogProgram& program, const SaveDialogRequest& request) {
+// What one dialog gave: a path, no path (cancelled), or nothing at all
+// because that dialog is not there to ask.
+struct Choice {
+  enum Kind { kChosen, kNone, kUnavailable } kind = kNone;
+  std::u16string path;
+
+  std::optional<std::u16string> Path() const {
+    return kind == kChosen ? std::optional<std::u16string>(path) : std::nullopt;
+  }
+};
+
+Choice AskForPath(const DialogProgram& program, const SaveDialogRequest& request) {
   const auto outcome = RunDialog(program, program.kind == Program::kZenity ? ZenityArguments(request)
                                                                             : KdialogArguments(request));
-  if (!outcome || outcome->interrupted || outcome->exitCode != 0) return std::nullopt;
+  if (!outcome || outcome->interrupted || outcome->exitCode != 0) return {};
   std::string path = outcome->output;
   if (!path.empty() && path.back() == '\n') path.pop_back();
-  if (path.empty()) return std::nullopt;
-  return ToUtf16(path);
+  if (path.empty()) return {};
+  return {Choice::kChosen, ToUtf16(path)};
 }
 
 bool ConfirmReplace(const DialogProgram& program, const std::u16string& title, const std::u16string& path) {
@@ -86,6 +97,25 @@ bool ConfirmReplace(const DialogProgram& program, const std::u16string& title, c
   }
   const auto outcome = RunDialog(program, arguments);
   return outcome && !outcome->interrupted && outcome->exitCode == 0;
+}
+
+// Asks with `ask` until the choice is final: a name without extension gets
+// the default one, and when that makes it the name of an existing file,
+// `confirmReplace` decides; a "no" asks again on the full name.
+Choice AskUntilFinal(const SaveDialogRequest& request, const std::function<Choice(const SaveDialogRequest&)>& ask,
+                     const std::function<bool(const std::u16string&)>& confirmReplace) {
+  SaveDialogRequest asked = request;
+  for (;;) {
+    Choice choice = ask(asked);
+    if (choice.kind != Choice::kChosen || request.defaultExtension.empty() || HasExtension(choice.path)) return choice;
+    choice.path += u"." + request.defaultExtension;
+    std::error_code error;
+    if (!request.overwritePrompt || !std::filesystem::exists(ToUtf8(choice.path), error) ||
+        confirmReplace(choice.path)) {
+      return choice;
+    }
+    asked.fileName = choice.path;
+  }
 }
 
 }  // namespace
@@ -121,23 +151,24 @@ std::vector<std::string> KdialogArguments(const SaveDialogRequest& request) {
 }
 
 std::optional<std::u16string> DesktopSaveDialog::Run(const SaveDialogRequest& request) {
+  const Choice fromPortal = AskUntilFinal(request, [this](const SaveDialogRequest& asked) {
+    const PortalOutcome outcome = portal_.Ask(asked);
+    switch (outcome.answer) {
+      case PortalOutcome::Answer::kAccepted: return Choice{Choice::kChosen, outcome.path};
+      case PortalOutcome::Answer::kUnavailable: return Choice{Choice::kUnavailable, {}};
+      default: return Choice{Choice::kNone, {}};
+    }
+  }, [](const std::u16string&) { return false; });
+  if (fromPortal.kind != Choice::kUnavailable) return fromPortal.Path();
+
   const auto program = FindDialogProgram();
   if (!program) {
     Tell(kNoDialogProgramText);
     return std::nullopt;
   }
-  SaveDialogRequest asked = request;
-  for (;;) {
-    std::optional<std::u16string> chosen = AskForPath(*program, asked);
-    if (!chosen || request.defaultExtension.empty() || HasExtension(*chosen)) return chosen;
-    const std::u16string path = *chosen + u"." + request.defaultExtension;
-    std::error_code error;
-    if (!request.overwritePrompt || !std::filesystem::exists(ToUtf8(path), error) ||
-        ConfirmReplace(*program, request.title, path)) {
-      return path;
-    }
-    asked.fileName = path;
-  }
+  return AskUntilFinal(request, [&](const SaveDialogRequest& asked) { return AskForPath(*program, asked); },
+                       [&](const std::u16string& path) { return ConfirmReplace(*program, request.title, path); })
+      .Path();
 }
 
 }  // namespace qb

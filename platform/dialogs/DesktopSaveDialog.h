@@ -1,14 +1,17 @@
-// The desktop's own save-file dialog on Linux: zenity when installed, else
-// kdialog. The program runs while our message loop keeps going. When
-// neither is installed the user is told so through the dialog notice and
-// the dialog counts as cancelled.
+// The desktop's own save-file dialog on Linux: the XDG desktop portal when
+// the session bus has one that answers, else zenity when installed, else
+// kdialog. Each runs while our message loop keeps going. When none is there
+// the user is told so through the dialog notice and the dialog counts as
+// cancelled.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/dialogs/PortalSaveDialog.h"
 #include "platform/dialogs/SaveDialog.h"
 
 namespace qb {
@@ -24,11 +27,20 @@ inline constexpr char16_t kNoDialogProgramText[] =
 
 class DesktopSaveDialog {
  public:
+  // `portalCallTimeout` bounds the wait for the portal to take the request.
+  explicit DesktopSaveDialog(std::chrono::milliseconds portalCallTimeout = kPortalCallTimeout)
+      : portal_(portalCallTimeout) {}
+
   // The chosen path, with "." + the default extension appended when the
   // chosen name has none; nothing when cancelled. When the request asks
   // before overwriting and only the appended extension makes the name one
-  // that exists, the user is asked again, since the program could not.
+  // that exists, the user is asked again, since the dialog could not: the
+  // programs ask a question of their own, the portal shows its dialog again
+  // on the full name, where it asks itself.
   std::optional<std::u16string> Run(const SaveDialogRequest& request);
+
+ private:
+  PortalSaveDialog portal_;
 };
 
 // The command lines, without the program itself.

@@ -246,11 +246,12 @@ void DeliverButton(MouseButton button, bool down) {
   Deliver(event);
 }
 
-void DeliverKey(int virtualKey, bool down) {
+void DeliverKey(int virtualKey, bool down, char32_t character) {
   RawEvent event;
   event.kind = RawEvent::Kind::kKey;
   event.virtualKey = virtualKey;
   event.down = down;
+  event.character = character;
   Deliver(event);
 }
 

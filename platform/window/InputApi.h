@@ -27,6 +27,8 @@ constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
 constexpr int VK_F4 = 0x73;
 constexpr int VK_F10 = 0x79;
+// A key that types a character but has no virtual key of its own.
+constexpr int VK_PACKET = 0xE7;
 
 HWND SetCapture(HWND hwnd);  // returns the previous capture window
 BOOL ReleaseCapture();

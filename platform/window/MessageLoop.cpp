@@ -45,6 +45,8 @@ bool Retrieve(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
   UiThread& ui = UiThread::Get();
   ServeCrossThreadSends();
   bool found = false;
+  bool fromInput = false;
+  char32_t typed = 0;
   {
     std::lock_guard lock(ui.mutex);
     auto it = std::find_if(ui.posted.begin(), ui.posted.end(),
@@ -57,9 +59,11 @@ bool Retrieve(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
   }
   while (!found) {
     auto it = std::find_if(ui.cooked.begin(), ui.cooked.end(),
-                           [&](const MSG& m) { return Matches(m, filter, first, last); });
+                           [&](const CookedInput& c) { return Matches(c.msg, filter, first, last); });
     if (it != ui.cooked.end()) {
-      *msg = *it;
+      *msg = it->msg;
+      typed = it->character;
+      fromInput = true;
       if (remove) ui.cooked.erase(it);
       found = true;
       break;
@@ -72,7 +76,7 @@ bool Retrieve(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
       ui.raw.pop_front();
     }
     MSG cooked;
-    if (CookRawEvent(event, &cooked)) ui.cooked.push_back(cooked);
+    if (CookRawEvent(event, &cooked)) ui.cooked.push_back(CookedInput{cooked, event.character});
   }
   if (!found) {
     std::lock_guard lock(ui.mutex);
@@ -88,7 +92,29 @@ bool Retrieve(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
     msg->time = GetTickCount();
     if (msg->message != WM_MOUSEMOVE && msg->message != WM_NCMOUSEMOVE) msg->pt = ui.input.cursor;
   }
+  if (fromInput && (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN)) {
+    ui.input.typedKey = *msg;
+    ui.input.typedCharacter = typed;
+  }
   return found;
+}
+
+bool SameMessage(const MSG& a, const MSG& b) {
+  return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam &&
+         a.time == b.time;
+}
+
+// What a key types when the display did not say: the keys the scripted
+// user and the headless backend press.
+char32_t CharacterOfKey(int key, bool shift) {
+  if (key == VK_RETURN) return u'\r';
+  if (key == VK_ESCAPE) return 0x1B;
+  if (key == VK_SPACE) return u' ';
+  if (key == VK_TAB) return u'\t';
+  if (key == VK_BACK) return 0x08;
+  if (key >= '0' && key <= '9') return char32_t(key);
+  if (key >= 'A' && key <= 'Z') return char32_t(shift ? key : key - 'A' + 'a');
+  return 0;
 }
 
 std::optional<Clock::time_point> RunAgent() {
@@ -175,7 +201,7 @@ void ServeCrossThreadSends() {
 
 void ForgetQueuedMessages(HWND hwnd) {
   UiThread& ui = UiThread::Get();
-  std::erase_if(ui.cooked, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+  std::erase_if(ui.cooked, [hwnd](const CookedInput& c) { return c.msg.hwnd == hwnd; });
   std::lock_guard lock(ui.mutex);
   std::erase_if(ui.posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
 }
@@ -278,21 +304,24 @@ BOOL WaitMessage() {
 
 BOOL TranslateMessage(const MSG* msg) {
   if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
-  const int key = int(msg->wParam);
-  const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-  char16_t ch = 0;
-  if (key == VK_RETURN) ch = u'\r';
-  else if (key == VK_ESCAPE) ch = 0x1B;
-  else if (key == VK_SPACE) ch = u' ';
-  else if (key == VK_TAB) ch = u'\t';
-  else if (key == VK_BACK) ch = 0x08;
-  else if (key >= '0' && key <= '9') ch = char16_t(key);
-  else if (key >= 'A' && key <= 'Z') ch = char16_t(shift ? key : key - 'A' + 'a');
-  if (ch == 0) return FALSE;
   UiThread& ui = UiThread::Get();
+  const qb::InputState& input = ui.input;
+  char32_t ch = 0;
+  if (input.typedCharacter != 0 && qb::SameMessage(*msg, input.typedKey)) {
+    ch = input.typedCharacter;
+  } else {
+    ch = qb::CharacterOfKey(int(msg->wParam), (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+  }
+  if (ch == 0) return FALSE;
   const UINT charMessage = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
   std::lock_guard lock(ui.mutex);
-  // The character comes before anything posted meanwhile, right after its key.
+  // The character comes before anything posted meanwhile, right after its
+  // key; one beyond the first plane comes as its two surrogates in turn.
+  if (ch > 0xFFFF) {
+    ch -= 0x10000;
+    ui.posted.push_front(MSG{msg->hwnd, charMessage, WPARAM(0xDC00 + (ch & 0x3FF)), msg->lParam, 0, {}});
+    ch = 0xD800 + (ch >> 10);
+  }
   ui.posted.push_front(MSG{msg->hwnd, charMessage, WPARAM(ch), msg->lParam, 0, {}});
   qb::NoteArrival(ui);
   return TRUE;

@@ -32,7 +32,14 @@ struct RawEvent {
   MouseButton button = MouseButton::kLeft;
   int virtualKey = 0;
   bool down = false;
+  char32_t character = 0;
   HWND window = nullptr;
+};
+
+// Input turned into a message, still carrying the character its key typed.
+struct CookedInput {
+  MSG msg;
+  char32_t character = 0;
 };
 
 struct CrossThreadSend {
@@ -61,6 +68,10 @@ struct InputState {
   LRESULT hoverHit = HTNOWHERE;
   HWND tracked = nullptr;         // TrackMouseEvent's window, or null
   bool trackedNonClient = false;
+  // The key message retrieved last and the character the display gave it,
+  // for TranslateMessage.
+  MSG typedKey;
+  char32_t typedCharacter = 0;
   struct Click {
     HWND hwnd = nullptr;
     UINT message = 0;
@@ -91,7 +102,7 @@ class UiThread {
   std::atomic<bool> started = false;
 
   // User-interface thread only.
-  std::deque<MSG> cooked;  // input turned into messages, not yet retrieved
+  std::deque<CookedInput> cooked;  // input turned into messages, not yet retrieved
   std::vector<Timer> timers;
   UINT_PTR nextThreadTimerId = 1;
   std::vector<HWND> topLevels;  // top of the z-order first

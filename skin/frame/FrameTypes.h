@@ -17,7 +17,7 @@ using TskBorderIcons = EnumSet<TskBorderIcon>;
 
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
-enum TskPositionInMonitor { skpDefault, skpCenter, skpMonitorCenter };
+enum TskPositionInMonitor { skpDefault, skpScreenCenter, skpDesktopCenter };
 
 enum TskClientInActiveEffect { skieSemiTransparent, skieBlur };
 

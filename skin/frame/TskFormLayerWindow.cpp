@@ -238,11 +238,19 @@ void TskFormLayerWindow::MouseUp(POINT client, TMouseButton button) {
   const int hot = border_.hotIndex_;
   if (pressed != -1 && pressed != hot && pressed < int(objects.size())) objects[pressed]->MouseUp(client.x, client.y, button);
   border_.pressedIndex_ = -1;
+  if (!record->hittestenable || !(host.LayerResizable() || Zone == lzCaption || Zone == lzObject) || hot == -1 ||
+      hot >= int(objects.size()))
+    return;
+  if (button == mbRight && dynamic_cast<TskSkinCaptionObject*>(objects[hot].get()) != nullptr) {
+    objects[hot]->MouseUp(client.x, client.y, button);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    host.LayerCaptionMenu(cursor);
+    return;
+  }
   // The command of a caption button may close the form and, with it, this
   // window; nothing of it is touched afterwards.
-  if (record->hittestenable && (host.LayerResizable() || Zone == lzCaption || Zone == lzObject) && hot != -1 &&
-      hot < int(objects.size()))
-    objects[hot]->MouseUp(client.x, client.y, button);
+  objects[hot]->MouseUp(client.x, client.y, button);
 }
 
 void TskFormLayerWindow::DoubleClick(POINT /*client*/) {

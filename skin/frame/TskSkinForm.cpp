@@ -33,6 +33,7 @@
 #include "skin/frame/TskSkinHint.h"
 #include "skin/frame/TskSkinStdButtonObject.h"
 #include "skin/frame/TskSystemMenu.h"
+#include "skin/frame/TskTrayIcon.h"
 #include "skin/frame/TskUserObject.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/component/ComponentErrors.h"
@@ -91,6 +92,8 @@ TskSkinForm::~TskSkinForm() {
   HideObjectHint();
   glowLayer_->Hide();
   inActivePanel_.reset();
+  SetTrayIcon(nullptr);
+  if (form_.HandleAllocated()) KillTimer(form_.Handle(), kShowTimerId);
   layer_.reset();
   FreeObjects();
   form_.WindowProc = oldWindowProc_;
@@ -127,6 +130,7 @@ void TskSkinForm::Notification(TComponent* component, TOperation operation) {
   }
   if (component == menusSkinData_) menusSkinData_ = nullptr;
   if (component == skinHint_) skinHint_ = nullptr;
+  if (component == trayIcon_) trayIcon_ = nullptr;
 }
 
 // Properties ------------------------------------------------------------
@@ -788,32 +792,6 @@ void TskSkinForm::ExecuteCommand(TskStdCommand command) {
   }
 }
 
-// There is no tray icon component: minimizing to the tray does nothing.
-void TskSkinForm::MinimizeToTray() {}
-
-void TskSkinForm::SetFrameState(TWindowState state) {
-  if (state == frameState_) return;
-  frameState_ = state;
-  if (state == wsMaximized && OnMaximize) OnMaximize(this);
-  if (state == wsMinimized && OnMinimize) OnMinimize(this);
-  if (state == wsNormal && OnRestore) OnRestore(this);
-  RepaintFrame();
-}
-
-void TskSkinForm::ToggleRollUp() {
-  if (!borderIcons_.Contains(TskBorderIcon::biRollUp) || Minimized()) return;
-  rolledUp_ = !rolledUp_;
-  if (rolledUp_) {
-    heightBeforeRollUp_ = form_.Height();
-    form_.SetHeight(GetMinHeight());
-  } else if (ClientHeight != 0) {
-    form_.SetClientHeight(ClientHeight);
-  } else {
-    form_.SetHeight(heightBeforeRollUp_);
-  }
-  if (OnChangeRollUpState) OnChangeRollUpState(this);
-}
-
 void TskSkinForm::HandleShortCut(TWMKey& key, bool& handled) {
   if (OnShortCut) OnShortCut(key, handled);
   if (handled || key.CharCode != VK_SPACE || GetKeyState(VK_MENU) >= 0) return;
@@ -845,7 +823,23 @@ void TskSkinForm::ShowSystemMenuBelow(const TskActiveSkinObject& button) {
     }
   };
   if (pressed != nullptr) const_cast<TskSkinButtonObject*>(pressed)->MenuOpen = true;
-  ShowSystemMenu(form_.Left() + button.ObjectRect.left, form_.Top() + button.ObjectRect.bottom);
+  const POINT origin = ObjectOrigin();
+  ShowSystemMenu(origin.x + button.ObjectRect.left, origin.y + button.ObjectRect.bottom);
+}
+
+POINT TskSkinForm::ObjectOrigin() const {
+  if (FullBorderActive() && LayerShown()) {
+    if (const TskFormLayerWindow* top = layer_->Window(lsTop)) {
+      RECT r{};
+      GetWindowRect(top->Handle(), &r);
+      return POINT{r.left, r.top};
+    }
+  }
+  return POINT{form_.Left(), form_.Top()};
+}
+
+void TskSkinForm::LayerCaptionMenu(POINT screen) {
+  if (!DisableSystemMenu) ShowSystemMenu(screen.x, screen.y);
 }
 
 std::vector<std::u16string> TskSkinForm::SystemMenuCaptions() const {

@@ -53,6 +53,7 @@ class TskFormLayerBorder;
 class TskSkinHint;
 class TskLayerManager;
 class TskClientInActivePanel;
+class TskTrayIcon;
 
 // Results of the frame queries other windows send.
 constexpr UINT SKM_CLOSEMENUS = 1228;
@@ -66,8 +67,15 @@ constexpr LPARAM SKM_PAINTFRAMEEX_LPARAM = 16802;
 constexpr LRESULT SKM_PAINTFRAME_RESULT = 12851;
 constexpr LRESULT SKM_SKINNEDFRAME_RESULT = 12853;
 constexpr LRESULT SKM_UNSKINNEDFRAME_RESULT = 12852;
+// The tray icon marks the SKM_TRAYRESTORE it posts after bringing the main
+// form back with this long parameter.
+constexpr LPARAM kTrayRestoreMark = -10000;
+// The one-shot timer of the show sequence on the form's window.
+constexpr UINT_PTR kShowTimerId = 1;
 
 class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
+  enum class ShowMode { kNone, kQuick, kFade };
+
  public:
   // `owner` must be a form; anything else fails with EInvalidCast.
   explicit TskSkinForm(TComponent* owner);
@@ -92,6 +100,8 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   void SetAlphaBlend(bool value);
   BYTE AlphaBlendValue() const { return alphaBlendValue_; }
   void SetAlphaBlendValue(BYTE value);
+  TskTrayIcon* TrayIcon() const { return trayIcon_; }
+  void SetTrayIcon(TskTrayIcon* icon);
 
   bool UseSkinFontInCaption = true;
   bool AlphaBlendAnimation = false;
@@ -132,6 +142,7 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   TNotifyEvent OnRestore;
   TNotifyEvent OnChangeRollUpState;
   TNotifyEvent OnMinimizeToTray;
+  TNotifyEvent OnRestoreFromTray;
   TskCaptionPaintEvent OnCaptionPaint;
   TskPaintEvent OnPaintEvent;
   TskObjectEvent OnMouseEnterEvent;
@@ -155,8 +166,11 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   void RestoreFrameBounds();
   void ShowSystemMenu(int x, int y);
   void MinimizeToTray();
+  void RestoreFromTray();
   void SetFrameState(TWindowState state);
-  void ToggleRollUp();
+  // Rolls the form up to its caption (true) or back down (false).
+  void SetRollUp(bool rollUp);
+  void ToggleRollUp() { SetRollUp(!rolledUp_); }
   // Runs a caption button's command.
   void ExecuteCommand(TskStdCommand command);
   // Pops the system menu up below `button` (screen coordinates).
@@ -172,6 +186,12 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool FullBorderActive() const;
   bool IsResizable() const;
   bool RolledUp() const { return rolledUp_; }
+  // The bounds a maximized or minimized form returns to; empty when none.
+  const RECT& NormalBounds() const { return normalBounds_; }
+  bool FirstShowPending() const { return firstShowPending_; }
+  // The form was shown and waits for the show timer that makes it and its
+  // layered frame visible together, or that fades it in.
+  bool ShowPending() const { return showMode_ != ShowMode::kNone; }
   int DefaultCaptionHeight() const;
   int DefaultButtonSize() const;
   int GetMinWidth() const;
@@ -244,6 +264,23 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
 
  private:
   bool LayerShown() const;
+  bool FormVisible() const;
+  void OnShowWindow(TMessage& message);
+  void OnShowTimer();
+  void OnSysCommandRestore(TMessage& message);
+  void OnTrayRestore(const TMessage& message);
+  void OnResumeLayered();
+  void ApplyFirstShowPosition();
+  void CenterForm(SIZE size);
+  void Minimize();
+  void Maximize();
+  void Restore();
+  void MinimizeApplication();
+  void SetFormOpacity(BYTE alpha);
+  void SetFormLayered(bool layered);
+  // The form's position on the screen of the top layer window's origin: the
+  // caption objects of the full-border frame are placed on that window.
+  POINT ObjectOrigin() const;
   void RepaintLayer();
   void HideLayer();
   void ShowLayerAtForm();
@@ -259,7 +296,9 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool LayerHoverAllowed() const override;
   void SetLayerDragActive(bool active) override { layerDragActive_ = active; }
   bool LayerResizable() const override;
-  bool LayerRolledUp() const override { return rolledUp_; }
+  // A minimized form other than the main form keeps only its caption, as a
+  // rolled-up one does.
+  bool LayerRolledUp() const override { return rolledUp_ || (Minimized() && !IsMainForm()); }
   bool LayerMaximized() const override { return Maximized(); }
   POINT LayerSnap(int left, int top, int height, int width) override;
   SIZE LayerMinSize() const override { return SIZE{GetMinWidth(), GetMinHeight()}; }
@@ -268,6 +307,7 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   int LayerButtonsOffset() const override;
   std::optional<SIZE> LayerIconSize() const override;
   void LayerCloseForm() override { ExecuteCommand(TskStdCommand::cmClose); }
+  void LayerCaptionMenu(POINT screen) override;
 
   void WindowProcedure(TMessage& message);
   bool PreHandle(TMessage& message);
@@ -333,7 +373,9 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   TWindowState pendingWindowState_ = wsNormal;
   bool rolledUp_ = false;
   bool rolledUpWhileMaximized_ = false;
+  bool rolledUpAtMaximize_ = false;
   int heightBeforeRollUp_ = 0;
+  RECT normalBounds_{};
   struct SavedBounds {
     int left = 0, top = 0, width = 0, height = 0;
     int kind = -1;
@@ -345,6 +387,9 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool layerDragActive_ = false;
   bool formActiveFlag_ = false;
   bool layeredSuspended_ = false;
+  // How the current show makes form and frame visible on the show timer.
+  ShowMode showMode_ = ShowMode::kNone;
+  TskTrayIcon* trayIcon_ = nullptr;
   TIcon smallIcon_;
   bool iconHasAlpha_ = false;
   std::unique_ptr<TTimer> hoverTimer_;

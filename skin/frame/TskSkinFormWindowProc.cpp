@@ -113,18 +113,11 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       m.Result = 1;
       return true;
     case WM_SHOWWINDOW:
-      if (m.WParam == 0) {
-        glowLayer_->Hide();
-        RemoveInActiveCover();
-        oldWindowProc_(m);
-        HideLayer();
-        return true;
-      }
-      firstShowPending_ = false;
-      if (s) ForceRelayout();
-      oldWindowProc_(m);
-      if (LayeredActive() && !LayerShown()) ShowLayerAtForm();
+      OnShowWindow(m);
       return true;
+    case WM_TIMER:
+      if (m.WParam == kShowTimerId && showMode_ != ShowMode::kNone) OnShowTimer();
+      return false;
     case WM_WINDOWPOSCHANGED:
       if (auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam); pos != nullptr && LayerShown()) {
         if (pos->flags & SWP_HIDEWINDOW)
@@ -195,7 +188,10 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       m.Result = 0;
       return true;
     case WM_SYSCOMMAND:
-      if ((m.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+      if ((m.WParam & 0xFFF0) == SC_RESTORE) {
+        OnSysCommandRestore(m);
+        return true;
+      }
       return (m.WParam & 0xFFF0) == SC_KEYMENU;
     case WM_SIZING:
       if (inSizeMove_ && fullWindowDrag_) {
@@ -295,7 +291,10 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       layeredSuspended_ = true;
       return false;
     case SKM_RESUMELAYERED:
-      layeredSuspended_ = false;
+      OnResumeLayered();
+      return false;
+    case SKM_TRAYRESTORE:
+      OnTrayRestore(m);
       return false;
     case SKM_PAINTFRAME:
     case SKM_PAINTFRAMEEX:

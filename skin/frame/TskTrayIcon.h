@@ -37,12 +37,15 @@ class TskTrayIcon : public TComponent {
   std::vector<TskTrayMenuItem> PopupMenu;
   TNotifyEvent OnClick;
 
-  // What the frame component does when the icon is assigned to it: hidden
-  // unless `alwaysShow`, not marked, and, where the icon has none of its
-  // own, the menu "&Restore", a separator, "&Close" (Alt+F4) with the given
-  // captions and `restore` as the click handler.
+  // What the frame component does when the icon is assigned to it: shown
+  // with `alwaysShow`, hidden otherwise, not marked, and, where the icon has
+  // none of its own, the menu "&Restore", a separator, "&Close" (Alt+F4)
+  // with the given captions and `restore` as the click handler.
   void AttachToFrame(bool alwaysShow, const std::u16string& restoreCaption, const std::u16string& closeCaption,
                      std::function<void()> restore, std::function<void()> close);
+  // Takes back the menu and click handler that AttachToFrame gave, so that
+  // nothing of a frame component that lets go of the icon stays reachable.
+  void DetachFromFrame();
 
   // A click on the icon.
   void Click();
@@ -50,12 +53,15 @@ class TskTrayIcon : public TComponent {
   // end do nothing.
   void ChooseMenuItem(std::size_t index);
 
-  // Shows `mainForm` again and tells it, by a posted SKM_TRAYRESTORE, that
-  // the tray brought it back, so that it can come to the foreground.
+  // Shows `mainForm` again and tells it, by a posted SKM_TRAYRESTORE marked
+  // with kTrayRestoreMark, that the tray brought it back, so that it can
+  // come to the foreground.
   void RestoreMainForm(TCustomForm& mainForm);
 
  private:
   bool visible_ = false;
+  bool frameMenu_ = false;
+  bool frameClick_ = false;
 };
 
 // The default captions of the tray menu.

@@ -77,6 +77,13 @@ struct X11Backend::State {
   std::array<int, 2> wakePipe{-1, -1};
   std::thread reader;
   POINT lastPointer{-1, -1};  // input side only, under the display lock
+  // The input side's: the input method that turns key presses into the
+  // characters of the keyboard layout (none when the display offers no
+  // input method), and the virtual key each pressed key code went down as,
+  // so that its release matches.
+  XIM inputMethod = nullptr;
+  XIC inputContext = nullptr;
+  std::array<int, 256> pressedKeys{};
 };
 
 // Holds the display lock (the connection is used from two threads) and,
@@ -121,6 +128,9 @@ void StopInputThread(X11Backend::State& state);
 // Hands every queued event to the core. Call with the display locked.
 void HandleQueuedEvents(X11Backend::State& state);
 int VirtualKeyOf(KeySym keysym);
+// The character a key press types as the layout and the modifiers held make
+// it, 0 for none.
+char32_t TypedCharacter(X11Backend::State& state, XKeyEvent& event);
 
 // screen.cpp
 RECT ReadWorkArea(X11Backend::State& state);

@@ -8,6 +8,7 @@
 
 #include "platform/backend/RawInput.h"
 #include "platform/backend/x11/X11State.h"
+#include "platform/text/Utf.h"
 #include "platform/window/InputApi.h"
 
 #include <X11/keysym.h>
@@ -63,6 +64,22 @@ void HandleFocusOut(X11Backend::State& state, const XFocusChangeEvent& event) {
   DeliverFocus(nullptr);
 }
 
+void HandleKey(X11Backend::State& state, XKeyEvent& event, bool down) {
+  int& pressedAs = state.pressedKeys[event.keycode & 0xFF];
+  if (!down) {
+    const int key = pressedAs ? pressedAs : VirtualKeyOf(XLookupKeysym(&event, 0));
+    pressedAs = 0;
+    if (key) DeliverKey(key, false);
+    return;
+  }
+  const char32_t character = TypedCharacter(state, event);
+  int key = VirtualKeyOf(XLookupKeysym(&event, 0));
+  if (!key && character) key = VK_PACKET;
+  if (!key) return;
+  pressedAs = key;
+  DeliverKey(key, true, character);
+}
+
 void Translate(X11Backend::State& state, XEvent& event) {
   switch (event.type) {
     case MotionNotify: MovePointer(state, event.xmotion.x_root, event.xmotion.y_root); break;
@@ -70,10 +87,11 @@ void Translate(X11Backend::State& state, XEvent& event) {
     case LeaveNotify: MovePointer(state, event.xcrossing.x_root, event.xcrossing.y_root); break;
     case ButtonPress: HandleButton(state, event.xbutton, true); break;
     case ButtonRelease: HandleButton(state, event.xbutton, false); break;
-    case KeyPress:
-    case KeyRelease:
-      if (const int key = VirtualKeyOf(XLookupKeysym(&event.xkey, 0))) DeliverKey(key, event.type == KeyPress);
-      break;
+    case KeyPress: HandleKey(state, event.xkey, true); break;
+    case KeyRelease: HandleKey(state, event.xkey, false); break;
+    // Another layout, or keys given other symbols: Xlib's copy of the
+    // keyboard mapping has to follow.
+    case MappingNotify: XRefreshKeyboardMapping(&event.xmapping); break;
     case FocusOut: HandleFocusOut(state, event.xfocus); break;
     default: break;
   }
@@ -124,6 +142,32 @@ int VirtualKeyOf(KeySym keysym) {
   }
 }
 
+char32_t TypedCharacter(X11Backend::State& state, XKeyEvent& event) {
+  // The forward delete types nothing on the platform we stand in for,
+  // while X gives it the character DEL.
+  const KeySym plain = XLookupKeysym(&event, 0);
+  if (plain == XK_Delete || plain == XK_KP_Delete) return 0;
+  char text[64];
+  KeySym keysym = NoSymbol;
+  std::u16string typed;
+  if (state.inputContext) {
+    Status status = 0;
+    const int length = Xutf8LookupString(state.inputContext, &event, text, sizeof text, &keysym, &status);
+    if ((status == XLookupChars || status == XLookupBoth) && length > 0) typed = ToUtf16({text, std::size_t(length)});
+  } else {
+    // Without an input method only Latin-1, whose bytes are the code points.
+    const int length = XLookupString(&event, text, sizeof text, &keysym, nullptr);
+    if (length == 1) typed = std::u16string(1, char16_t(static_cast<unsigned char>(text[0])));
+  }
+  if (typed.empty()) return 0;
+  const char16_t first = typed[0];
+  if (first >= 0xD800 && first <= 0xDBFF && typed.size() > 1 && typed[1] >= 0xDC00 && typed[1] <= 0xDFFF) {
+    return 0x10000 + ((char32_t(first) - 0xD800) << 10) + (typed[1] - 0xDC00);
+  }
+  // A lone surrogate is the escape of a byte that was no UTF-8: nothing typed.
+  return first >= 0xD800 && first <= 0xDFFF ? 0 : first;
+}
+
 void HandleQueuedEvents(X11Backend::State& state) {
   while (XEventsQueued(state.display, QueuedAfterReading) > 0) {
     XEvent event;
@@ -133,6 +177,14 @@ void HandleQueuedEvents(X11Backend::State& state) {
 }
 
 void StartInputThread(X11Backend::State& state) {
+  // Without XSetLocaleModifiers this is Xlib's built-in input method: it
+  // gives the layout's characters and talks to no input-method server, so
+  // nothing outside can hold up our input. Dead keys and compose sequences
+  // are left out.
+  state.inputMethod = XOpenIM(state.display, nullptr, nullptr, nullptr);
+  if (state.inputMethod) {
+    state.inputContext = XCreateIC(state.inputMethod, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, nullptr);
+  }
   if (pipe2(state.wakePipe.data(), O_CLOEXEC) != 0) state.wakePipe = {-1, -1};
   state.reader = std::thread([&state] { ReadLoop(state); });
 }
@@ -148,6 +200,10 @@ void StopInputThread(X11Backend::State& state) {
     if (fd >= 0) close(fd);
     fd = -1;
   }
+  if (state.inputContext) XDestroyIC(state.inputContext);
+  if (state.inputMethod) XCloseIM(state.inputMethod);
+  state.inputContext = nullptr;
+  state.inputMethod = nullptr;
 }
 
 }  // namespace qb

@@ -18,6 +18,7 @@
 #include "platform/text/Utf.h"
 #include "tests/app/e2e/Sandbox.h"
 #include "tests/support/FileText.h"
+#include "tests/support/PngRead.h"
 
 namespace qb::test {
 namespace {
@@ -369,6 +370,46 @@ std::vector<Scenario> Scenarios() {
          const events::Event* window = run.Last("window");
          EXPECT_EQ(Number(window, "left"), 1920 - Number(window, "width") - 100);
          EXPECT_EQ(Number(window, "top"), 1040 - Number(window, "height") - 50);
+       }},
+      {"DraggingNearTheEdgesSnapsTheVisibleFrameToThem",
+       {},
+       titledJob,
+       [](const Sandbox& box) {
+         // The first drag leaves the frame's top 3 pixels below the work
+         // area's top, the second its right edge 2 pixels left of the
+         // screen's; the pointer stays on the free area throughout.
+         return "save accept\nwait visible Label3\nsleep 1500\nmouse drag " + std::string(kFreeArea) +
+                " -100,-880\nmouse drag 1810,152 95,0\nsleep 300\nscreenshot " + Quoted(box.Root() / "snapped.png") +
+                "\nmouse click CloseButton\n";
+       },
+       [](const Sandbox& box, const RunResult& run) {
+         const events::Event* window = run.Last("window");
+         const int width = int(Number(window, "width"));
+         const int height = int(Number(window, "height"));
+         // The visible frame, 4, 32, 3 and 3 pixels around the window,
+         // touches the edges; the window itself does not.
+         const int left = 1920 - 3 - width;
+         const int top = 32;
+         EXPECT_EQ(Number(window, "left"), left);
+         EXPECT_EQ(Number(window, "top"), top);
+
+         const std::optional<Surface> screen = ReadPng(box.Root() / "snapped.png");
+         ASSERT_TRUE(screen.has_value());
+         const std::uint32_t desktop = screen->At(5, 500);
+         const struct {
+           const char* where;
+           int x, y;
+           bool frame;
+         } pixels[] = {
+             {"caption", left + 40, top - 16, true},
+             {"top border", left + 40, 1, true},
+             {"left border", left - 2, top + 60, true},
+             {"right border", left + width + 1, top + 60, true},
+             {"bottom border", left + 40, top + height + 1, true},
+             {"beyond the left border", left - 20, top + 60, false},
+             {"the frame's old place", 1920 - width + 40, 1040 - height - 16, false},
+         };
+         for (const auto& p : pixels) EXPECT_EQ(screen->At(p.x, p.y) != desktop, p.frame) << p.where;
        }},
       {"TaskbarAtTheTop", Options([](SandboxOptions& o) { o.workArea = "0,40,1920,1080"; }), titledJob,
        closeAfterSuccess, [](const Sandbox&, const RunResult& run) { ExpectExpandedAt(run, 1080 - 40); }},

@@ -41,6 +41,9 @@ class DesktopDialog : public ::testing::Test {
   DesktopDialog() {
     std::filesystem::create_directories(temp.Path() / "bin");
     env.Set("PATH", (temp.Path() / "bin").string() + ":/usr/bin:/bin");
+    // No session bus, so that no desktop portal answers first.
+    env.Unset("DBUS_SESSION_BUS_ADDRESS");
+    env.Set("XDG_RUNTIME_DIR", Folder());
     SetDialogNotice([this](const std::u16string& text) { notices.push_back(text); });
   }
   ~DesktopDialog() override { SetDialogNotice({}); }

@@ -15,6 +15,7 @@
 #include "tests/platform/x11/X11Session.h"
 #include "tests/support/TestWindow.h"
 
+#include <X11/cursorfont.h>
 #include <X11/keysym.h>
 
 namespace qb::test {
@@ -167,6 +168,89 @@ TEST_F(X11Display, ClicksAndKeysReachTheWindowUnderThePointer) {
     if (seen.message == WM_KEYDOWN) keys.push_back(seen.wParam);
   }
   EXPECT_EQ(keys, (std::vector<WPARAM>{'A', VK_RETURN}));
+}
+
+// What a key types comes from the keyboard layout: shifted symbols, keys
+// without a virtual key of their own, and symbols beyond Latin-1.
+TEST_F(X11Display, KeysTypeTheCharactersOfTheLayout) {
+  TestWindow window({.rect = {100, 100, 300, 300}, .handler = Paint(RGB(0, 0, 255))});
+  session->MovePointer(200, 200);
+  session->Button(1, true);
+  session->Button(1, false);
+  session->Settle();
+  const unsigned umlaut = session->MapSpareKey({XK_udiaeresis, XK_Udiaeresis});
+  const unsigned euro = session->MapSpareKey({XK_EuroSign});
+  ASSERT_NE(umlaut, 0u);
+  ASSERT_NE(euro, 0u);
+  struct Case {
+    const char* what;
+    unsigned code;
+    bool shifted;
+    WPARAM key;
+    std::vector<WPARAM> typed;
+  };
+  const Case cases[] = {
+      {"a", session->KeyCodeOf(XK_a), false, 'A', {u'a'}},
+      {"shift a", session->KeyCodeOf(XK_a), true, 'A', {u'A'}},
+      {"shift 1", session->KeyCodeOf(XK_1), true, '1', {u'!'}},
+      {"minus", session->KeyCodeOf(XK_minus), false, VK_PACKET, {u'-'}},
+      {"u umlaut", umlaut, false, VK_PACKET, {u'ü'}},
+      {"shift u umlaut", umlaut, true, VK_PACKET, {u'Ü'}},
+      {"euro sign", euro, false, VK_PACKET, {u'€'}},
+      {"return", session->KeyCodeOf(XK_Return), false, VK_RETURN, {u'\r'}},
+      {"left arrow", session->KeyCodeOf(XK_Left), false, VK_LEFT, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    window.ClearSeen();
+    session->TypeKeyCode(c.code, c.shifted);
+    session->Settle();
+    std::vector<WPARAM> keys, typed;
+    for (const SeenMessage& seen : window.Seen()) {
+      if (seen.message == WM_KEYDOWN && seen.wParam != VK_SHIFT) keys.push_back(seen.wParam);
+      if (seen.message == WM_CHAR) typed.push_back(seen.wParam);
+    }
+    EXPECT_EQ(keys, std::vector<WPARAM>{c.key});
+    EXPECT_EQ(typed, c.typed);
+    EXPECT_EQ(GetKeyState(int(c.key)) & 0x8000, 0) << "the release matched the press";
+  }
+  session->UnmapKey(umlaut);
+  session->UnmapKey(euro);
+}
+
+// The cursor a window sets in WM_SETCURSOR is the one the server shows over
+// it: the X font cursor for that shape.
+TEST_F(X11Display, TheCursorAWindowSetsIsShownOverIt) {
+  std::uintptr_t wanted = IDC_ARROW;
+  TestWindow window({.rect = {100, 100, 300, 300},
+                     .handler = [&, paint = Paint(RGB(0, 0, 255))](HWND hwnd, UINT message, WPARAM w,
+                                                                   LPARAM l) -> std::optional<LRESULT> {
+                       if (message != WM_SETCURSOR) return paint(hwnd, message, w, l);
+                       SetCursor(LoadCursor(nullptr, wanted));
+                       return TRUE;
+                     }});
+  session->Settle();
+  if (session->ShownCursor().empty()) GTEST_SKIP() << "the X server does not tell its cursor (XFIXES)";
+  struct Case {
+    std::uintptr_t cursor;
+    unsigned glyph;
+  };
+  const Case cases[] = {
+      {IDC_SIZEWE, XC_sb_h_double_arrow}, {IDC_ARROW, XC_left_ptr},          {IDC_SIZENS, XC_sb_v_double_arrow},
+      {IDC_SIZENWSE, XC_bottom_right_corner}, {IDC_SIZENESW, XC_bottom_left_corner}, {IDC_SIZEALL, XC_fleur},
+      {IDC_HAND, XC_hand2},
+  };
+  std::vector<unsigned long> before = session->FontCursor(XC_left_ptr, {600, 600});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "IDC " << c.cursor);
+    const std::vector<unsigned long> expected = session->FontCursor(c.glyph, {600, 600});
+    ASSERT_NE(expected, before) << "each case changes the cursor";
+    wanted = c.cursor;
+    session->MovePointer(200, 200);
+    session->Settle();
+    EXPECT_EQ(session->ShownCursor(), expected);
+    before = expected;
+  }
 }
 
 TEST_F(X11Display, TheMoveLoopDragsAWindowByItsCaption) {

@@ -16,6 +16,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
+#include <X11/keysym.h>
 
 namespace qb::test {
 
@@ -87,6 +89,73 @@ void X11Session::Key(unsigned long keysym) {
   XTestFakeKeyEvent(connection_->display, code, True, CurrentTime);
   XTestFakeKeyEvent(connection_->display, code, False, CurrentTime);
   XSync(connection_->display, False);
+}
+
+void X11Session::TypeKeyCode(unsigned code, bool shifted) {
+  ::Display* display = connection_->display;
+  const KeyCode shift = XKeysymToKeycode(display, XK_Shift_L);
+  if (shifted) XTestFakeKeyEvent(display, shift, True, CurrentTime);
+  XTestFakeKeyEvent(display, code, True, CurrentTime);
+  XTestFakeKeyEvent(display, code, False, CurrentTime);
+  if (shifted) XTestFakeKeyEvent(display, shift, False, CurrentTime);
+  XSync(display, False);
+}
+
+unsigned X11Session::KeyCodeOf(unsigned long keysym) { return XKeysymToKeycode(connection_->display, keysym); }
+
+unsigned X11Session::MapSpareKey(std::vector<unsigned long> keysyms) {
+  ::Display* display = connection_->display;
+  int first = 0, last = 0, perCode = 0;
+  XDisplayKeycodes(display, &first, &last);
+  KeySym* mapping = XGetKeyboardMapping(display, KeyCode(first), last - first + 1, &perCode);
+  unsigned spare = 0;
+  for (int code = last; code >= first && !spare; --code) {
+    bool empty = true;
+    for (int i = 0; i < perCode; ++i) empty = empty && mapping[(code - first) * perCode + i] == NoSymbol;
+    if (empty) spare = unsigned(code);
+  }
+  XFree(mapping);
+  if (!spare) return 0;
+  std::vector<KeySym> symbols(keysyms.begin(), keysyms.end());
+  XChangeKeyboardMapping(display, int(spare), int(symbols.size()), symbols.data(), 1);
+  XSync(display, False);
+  return spare;
+}
+
+void X11Session::UnmapKey(unsigned code) {
+  KeySym none = NoSymbol;
+  XChangeKeyboardMapping(connection_->display, int(code), 1, &none, 1);
+  XSync(connection_->display, False);
+}
+
+std::vector<unsigned long> X11Session::ShownCursor() {
+  ::Display* display = connection_->display;
+  int eventBase = 0, errorBase = 0, major = 2, minor = 0;
+  if (!XFixesQueryExtension(display, &eventBase, &errorBase) || !XFixesQueryVersion(display, &major, &minor)) return {};
+  XFixesCursorImage* image = XFixesGetCursorImage(display);
+  if (!image) return {};
+  std::vector<unsigned long> shown{image->width, image->height, image->xhot, image->yhot};
+  shown.insert(shown.end(), image->pixels, image->pixels + std::size_t(image->width) * image->height);
+  XFree(image);
+  return shown;
+}
+
+std::vector<unsigned long> X11Session::FontCursor(unsigned glyph, POINT where) {
+  ::Display* display = connection_->display;
+  XSetWindowAttributes attributes{};
+  attributes.override_redirect = True;
+  const Window window = XCreateWindow(display, DefaultRootWindow(display), where.x - 10, where.y - 10, 20, 20, 0,
+                                      CopyFromParent, InputOnly, CopyFromParent, CWOverrideRedirect, &attributes);
+  const Cursor cursor = XCreateFontCursor(display, glyph);
+  XDefineCursor(display, window, cursor);
+  XMapRaised(display, window);
+  XSync(display, False);
+  MovePointer(where.x, where.y);
+  std::vector<unsigned long> shown = ShownCursor();
+  XDestroyWindow(display, window);
+  XFreeCursor(display, cursor);
+  XSync(display, False);
+  return shown;
 }
 
 void X11Session::SetWorkArea(std::optional<RECT> area) {

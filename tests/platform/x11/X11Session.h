@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/backend/x11/X11Backend.h"
 
@@ -23,6 +24,21 @@ class X11Session {
   void Button(int button, bool down);
   // A key by its keysym, pressed and released.
   void Key(unsigned long keysym);
+  // A key by its key code, pressed and released, with Shift held around it
+  // when `shifted`.
+  void TypeKeyCode(unsigned code, bool shifted);
+  unsigned KeyCodeOf(unsigned long keysym);
+  // Gives a key code that has no symbols the symbols `keysyms` (unshifted,
+  // shifted); 0 when the keyboard has no such code. UnmapKey takes them
+  // away again.
+  unsigned MapSpareKey(std::vector<unsigned long> keysyms);
+  void UnmapKey(unsigned code);
+  // The cursor the server shows now: width, height, hot spot x and y, then
+  // the ARGB pixels; empty when the server cannot tell.
+  std::vector<unsigned long> ShownCursor();
+  // What the server shows for the X font cursor `glyph` (XC_ values), read
+  // over a window of the session's own at `where`.
+  std::vector<unsigned long> FontCursor(unsigned glyph, POINT where);
   // Sets or removes _NET_WORKAREA (left, top, width, height) on the root.
   void SetWorkArea(std::optional<RECT> area);
 

@@ -13,6 +13,8 @@
 #include "tests/support/ApplicationLoop.h"
 #include "skin/frame/TskSkinForm.h"
 #include "skin/frame/TskSkinStdButtonObject.h"
+#include "skin/frame/TskSystemMenu.h"
+#include "tests/skin/frame/RectPrinting.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/forms/TForm.h"
 
@@ -55,7 +57,7 @@ class LayerWindows : public ::testing::Test {
     skinForm->SetSkinData(skin.data.get());
     form->SetBounds(500, 300, 200, 30);
     form->Show();
-    test::ProcessPending(application);
+    test::RunApplicationUntil(application, [this] { return !skinForm->ShowPending(); });
     border = &skinForm->LayerBorder();
   }
   ~LayerWindows() override {
@@ -238,6 +240,84 @@ TEST_F(LayerWindows, ClickOnTheCloseButtonClosesTheFormOnRelease) {
   EXPECT_EQ(closeRequests, 0) << "nothing before the release";
   Button(false);
   EXPECT_EQ(closeRequests, 1);
+}
+
+TEST_F(LayerWindows, RightClickOnTheCaptionOpensTheSystemMenuAtTheCursor) {
+  const struct {
+    bool disableSystemMenu;
+    bool opens;
+  } cases[] = {{false, true}, {true, false}};
+  const POINT caption{600, 280};
+  for (const auto& c : cases) {
+    skinForm->DisableSystemMenu = c.disableSystemMenu;
+    MoveTo(caption);
+    ASSERT_EQ(border->Window(lsTop)->Zone, lzCaption);
+    DeliverButton(MouseButton::kRight, true);
+    DeliverButton(MouseButton::kRight, false);
+    test::ProcessPending(application);
+    TskSystemMenu& menu = skinForm->SystemMenu();
+    EXPECT_EQ(menu.IsOpen(), c.opens) << "DisableSystemMenu " << c.disableSystemMenu;
+    if (c.opens) {
+      const HWND under = WindowFromPoint(POINT{caption.x + 3, caption.y + 3});
+      EXPECT_NE(under, border->Window(lsTop)->Handle()) << "the menu lies over the caption, at the cursor";
+      EXPECT_NE(under, form->Handle());
+    }
+    menu.Close();
+  }
+  EXPECT_EQ(closeRequests, 0);
+}
+
+TEST_F(LayerWindows, AltSpaceOpensTheSystemMenuOnlyUnderAVisibleSystemMenuButtonAndIsConsumedEitherWay) {
+  int sysChars = 0;
+  TWndMethod procedure = form->WindowProc;
+  form->WindowProc = [&sysChars, procedure](TMessage& message) {
+    if (message.Msg == WM_SYSCHAR || (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_KEYMENU))
+      ++sysChars;
+    procedure(message);
+  };
+  const struct {
+    TskBorderIcons icons;
+    bool opens;
+  } cases[] = {{TskBorderIcons{}, false}, {TskBorderIcons{TskBorderIcon::biSystemMenu}, true}};
+  for (const auto& c : cases) {
+    skinForm->SetBorderIcons(c.icons);
+    DeliverKey(VK_MENU, true);
+    DeliverKey(VK_SPACE, true);
+    DeliverKey(VK_SPACE, false);
+    DeliverKey(VK_MENU, false);
+    test::ProcessPending(application);
+    TskSystemMenu& menu = skinForm->SystemMenu();
+    EXPECT_EQ(menu.IsOpen(), c.opens) << "system-menu button " << c.opens;
+    EXPECT_EQ(sysChars, 0) << "the key never reaches the window";
+    if (c.opens) {
+      const TskActiveSkinObject* button = skinForm->FindObject(u"sysmenubutton");
+      ASSERT_NE(button, nullptr);
+      // Below the button on the top layer window, not at the form's corner.
+      const RECT top = WindowRect(lsTop);
+      const POINT corner{top.left + button->ObjectRect.left, top.top + button->ObjectRect.bottom};
+      const HWND under = WindowFromPoint(POINT{corner.x + 2, corner.y + 2});
+      EXPECT_NE(under, border->Window(lsTop)->Handle());
+      EXPECT_NE(under, form->Handle());
+    }
+    menu.Close();
+  }
+}
+
+TEST_F(LayerWindows, DraggingTheBottomRightCornerResizesTheFormAndTheFrameFollows) {
+  skinForm->AlwaysResize = true;
+  // The frame's outer corner: 3 right of and 3 below the form.
+  const POINT corner{500 + 200 + 3 - 1, 300 + 30 + 3 - 1};
+  MoveTo(corner);
+  Button(true);
+  EXPECT_EQ(border->Window(lsBottom)->Zone, lzBottomRight);
+  MoveTo({corner.x + 40, corner.y + 20});
+  MoveTo({corner.x + 60, corner.y + 25});
+  Button(false);
+  EXPECT_EQ(form->BoundsRect(), (RECT{500, 300, 760, 355})) << "the opposite edges stay";
+  EXPECT_EQ(WindowRect(lsBottom), (RECT{482, 355 - 2, 778, 355 - 2 + 20}));
+  EXPECT_EQ(WindowRect(lsRight).left, 760);
+  EXPECT_EQ(WindowRect(lsRight).bottom - WindowRect(lsRight).top, 55 - 2) << "the sides take the new height";
+  EXPECT_EQ(WindowRect(lsTop).right - WindowRect(lsTop).left, 260 + 36);
 }
 
 }  // namespace

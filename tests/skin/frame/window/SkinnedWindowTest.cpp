@@ -274,7 +274,7 @@ TEST(LayeredFrameWindow, FormIsClientOnlyAndTheLayeredFrameFollowsIt) {
   skinForm->SetBorderIcons(TskBorderIcons{});
   skinForm->SetSkinData(skin.data.get());
   form->Show();
-  test::ProcessPending(application);
+  test::RunApplicationUntil(application, [skinForm] { return !skinForm->ShowPending(); });
 
   ASSERT_TRUE(skinForm->FullBorderActive());
   EXPECT_TRUE(skinForm->LayerBorder().LayerVisible());
