@@ -265,6 +265,8 @@ void TskFormLayerWindow::DoubleClick(POINT /*client*/) {
   if (Zone == lzObject && border_.hotIndex_ != -1) {
     auto* button = dynamic_cast<TskSkinStdButtonObject*>(host.LayerObjects()[border_.hotIndex_].get());
     if (button != nullptr && button->IsSystemMenuButton()) host.LayerCloseForm();
+  } else if (Zone == lzCaption) {
+    host.LayerCaptionDoubleClick();
   }
 }
 

@@ -292,11 +292,13 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   std::optional<SIZE> LayerIconSize() const override;
   void LayerCloseForm() override { ExecuteCommand(TskStdCommand::cmClose); }
   void LayerCaptionMenu(POINT screen) override;
+  void LayerCaptionDoubleClick() override { CaptionDoubleClick(); }
 
   void WindowProcedure(TMessage& message);
   bool PreHandle(TMessage& message);
   void PostHandle(const TMessage& message, LRESULT hit);
   void CloseMenus();
+  void CaptionDoubleClick();
   void HandleShortCut(TWMKey& key, bool& handled);
   void OnSize(TMessage& message);
   void OnNcActivate(TMessage& message);

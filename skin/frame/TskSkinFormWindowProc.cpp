@@ -351,6 +351,17 @@ void TskSkinForm::OnNcActivate(TMessage& m) {
     HideLayer();
 }
 
+void TskSkinForm::CaptionDoubleClick() {
+  if (IsResizable() && Minimized())
+    SetFrameState(wsNormal);
+  else if (IsResizable() && !Maximized() && !rolledUp_ && borderIcons_.Contains(TskBorderIcon::biMaximize))
+    SetFrameState(wsMaximized);
+  else if (IsResizable() && Maximized() && !rolledUpWhileMaximized_)
+    SetFrameState(wsNormal);
+  else
+    ToggleRollUp();
+}
+
 // Routes non-client mouse input to the frame objects.
 void TskSkinForm::PostHandle(const TMessage& m, LRESULT hit) {
   const POINT p = ToWindow(m.LParam);
@@ -391,14 +402,7 @@ void TskSkinForm::PostHandle(const TMessage& m, LRESULT hit) {
       press(mbLeft);
       if (TskActiveSkinObject* hot = object(hotIndex_)) hot->DblClick();
       if (hit == HTCAPTION) {
-        if (IsResizable() && Minimized())
-          SetFrameState(wsNormal);
-        else if (IsResizable() && !Maximized() && !rolledUp_ && borderIcons_.Contains(TskBorderIcon::biMaximize))
-          SetFrameState(wsMaximized);
-        else if (IsResizable() && Maximized() && !rolledUpWhileMaximized_)
-          SetFrameState(wsNormal);
-        else
-          ToggleRollUp();
+        CaptionDoubleClick();
         capturedIndex_ = -1;
       }
       // A double click on a button is also its second press; the button
