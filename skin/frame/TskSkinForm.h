@@ -251,6 +251,7 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool FormVisible() const;
   void OnShowWindow(TMessage& message);
   void OnShowTimer();
+  void CancelShow();
   void OnSysCommandRestore(TMessage& message);
   void OnTrayRestore(const TMessage& message);
   void OnResumeLayered();
@@ -301,6 +302,8 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   void CaptionDoubleClick();
   void HandleShortCut(TWMKey& key, bool& handled);
   void OnSize(TMessage& message);
+  // Carries the layered frame along with a move of the form.
+  void FollowPosition(const WINDOWPOS& pos);
   void OnNcActivate(TMessage& message);
   void OnSkinChange(TMessage& message);
   void ResetObjectStates();

@@ -45,8 +45,7 @@ void TskSkinForm::SetFormOpacity(BYTE alpha) {
 void TskSkinForm::OnShowWindow(TMessage& m) {
   if (m.WParam == 0) {
     oldWindowProc_(m);
-    if (showMode_ != ShowMode::kNone && form_.HandleAllocated()) KillTimer(form_.Handle(), kShowTimerId);
-    showMode_ = ShowMode::kNone;
+    CancelShow();
     HideLayer();
     return;
   }
@@ -116,6 +115,19 @@ void TskSkinForm::OnShowTimer() {
     SetFormLayered(false);
     layer_->ScaleLayerAlpha(255, true);
   }
+}
+
+// A form hidden before its show timer came must not keep the transparency
+// of the show: the next show may not make it visible again.
+void TskSkinForm::CancelShow() {
+  if (showMode_ == ShowMode::kNone) return;
+  showMode_ = ShowMode::kNone;
+  if (form_.HandleAllocated()) KillTimer(form_.Handle(), kShowTimerId);
+  if (alphaBlend_)
+    SetFormOpacity(alphaBlendValue_);
+  else
+    SetFormLayered(false);
+  layer_->ScaleLayerAlpha(255, false);
 }
 
 void TskSkinForm::OnSysCommandRestore(TMessage& m) {
