@@ -194,6 +194,29 @@ TEST_F(FrameStates, QuickShowKeepsFormAndFrameInvisibleUntilTheShowTimer) {
   EXPECT_NE(shown.At(inFrame.x, inFrame.y), before.At(inFrame.x, inFrame.y));
 }
 
+TEST_F(FrameStates, FadingShowsEndAtTheFormsOpacity) {
+  const struct {
+    const char* name;
+    bool alphaBlend, animation;
+    int frameAlpha;
+    bool staysLayered;
+  } cases[] = {
+      {"animation: opaque at the end", false, true, 255, false},
+      {"alpha blend 128 without animation", true, false, 128, true},
+      {"alpha blend 128 with animation", true, true, 128, true},
+  };
+  for (const auto& c : cases) {
+    auto form = NewForm<TForm>();
+    TskSkinForm* skinForm = Skin(*form, false);
+    skinForm->SetAlphaBlendValue(128);
+    skinForm->SetAlphaBlend(c.alphaBlend);
+    skinForm->AlphaBlendAnimation = c.animation;
+    Show(*form, *skinForm);
+    EXPECT_EQ(skinForm->LayerBorder().LayerAlpha(), c.frameAlpha) << c.name;
+    EXPECT_EQ((GetWindowLong(form->Handle(), GWL_EXSTYLE) & LONG(WS_EX_LAYERED)) != 0, c.staysLayered) << c.name;
+  }
+}
+
 TEST_F(FrameStates, AFormHiddenBeforeItsShowTimerKeepsNoTransparencyOfThatShow) {
   auto form = NewForm<TForm>();
   TskSkinForm* skinForm = Skin(*form, false);
