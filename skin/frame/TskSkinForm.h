@@ -263,8 +263,9 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   void MinimizeApplication();
   void SetFormOpacity(BYTE alpha);
   void SetFormLayered(bool layered);
-  // The form's position on the screen of the top layer window's origin: the
-  // caption objects of the full-border frame are placed on that window.
+  // The screen point that frame object rectangles are relative to: the top
+  // layer window's corner while the full-border frame carries the caption
+  // objects, else the form's corner.
   POINT ObjectOrigin() const;
   void RepaintLayer();
   void HideLayer();

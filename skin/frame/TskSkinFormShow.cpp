@@ -2,7 +2,6 @@
 // layered frame is shown fully transparent with its frame at alpha 0; the
 // show timer then makes both visible at once, so the window is never seen
 // without its frame. A form with alpha blending or an animation fades in.
-
 #include "platform/gdi/window/LayeredWindow.h"
 #include "platform/window/MessageApi.h"
 #include "platform/window/WindowApi.h"
