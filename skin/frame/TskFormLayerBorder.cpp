@@ -5,6 +5,8 @@
 
 #include "platform/window/MessageApi.h"
 #include "skin/data/TskSkinData.h"
+#include "skin/frame/AlphaRamp.h"
+#include "skin/frame/ProcessPendingMessages.h"
 #include "skin/frame/FrameRects.h"
 #include "skin/frame/TskSkinCaptionObject.h"
 #include "skin/frame/TskSkinStdButtonObject.h"
@@ -305,20 +307,11 @@ void TskFormLayerBorder::FadeInLayer() {
   const int target = alpha_;
   alpha_ = 0;
   ShowLayer();
-  MSG msg;
-  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
-  }
-  const int step = std::max(1, target / 15);
-  DWORD last = GetTickCount();
-  while (alpha_ < target) {
-    const DWORD now = GetTickCount();
-    if (now - last <= 5) continue;
-    last = now;
-    alpha_ = std::min(target, alpha_ + step);
+  ProcessPendingMessages();
+  RampAlpha(target, [this](int alpha) {
+    alpha_ = alpha;
     ApplyLayerAlpha();
-  }
+  });
 }
 
 void TskFormLayerBorder::LayerHitTest(int x, int y) {

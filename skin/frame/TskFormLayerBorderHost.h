@@ -48,6 +48,8 @@ class TskFormLayerBorderHost {
   virtual std::optional<SIZE> LayerIconSize() const = 0;
   // A double click on the system-menu button.
   virtual void LayerCloseForm() = 0;
+  // A double click on the caption: maximize, restore or roll-up.
+  virtual void LayerCaptionDoubleClick() = 0;
   // A right click on the caption at `screen`: the system menu, unless the
   // form disables it.
   virtual void LayerCaptionMenu(POINT screen) = 0;

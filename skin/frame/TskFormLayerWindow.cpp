@@ -6,6 +6,7 @@
 #include "platform/window/InputApi.h"
 #include "platform/window/MessageApi.h"
 #include "skin/frame/FrameRects.h"
+#include "skin/frame/ProcessPendingMessages.h"
 #include "skin/frame/TskFormLayerBorder.h"
 #include "skin/frame/TskSkinCaptionObject.h"
 #include "skin/frame/TskSkinStdButtonObject.h"
@@ -27,14 +28,6 @@ HCURSOR ZoneCursor(TskLayerZone zone) {
     case lzTopRight:
     case lzBottomLeft: return LoadCursor(nullptr, IDC_SIZENESW);
     default: return LoadCursor(nullptr, IDC_ARROW);
-  }
-}
-
-void ProcessPendingMessages() {
-  MSG msg;
-  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
   }
 }
 
@@ -265,6 +258,8 @@ void TskFormLayerWindow::DoubleClick(POINT /*client*/) {
   if (Zone == lzObject && border_.hotIndex_ != -1) {
     auto* button = dynamic_cast<TskSkinStdButtonObject*>(host.LayerObjects()[border_.hotIndex_].get());
     if (button != nullptr && button->IsSystemMenuButton()) host.LayerCloseForm();
+  } else if (Zone == lzCaption) {
+    host.LayerCaptionDoubleClick();
   }
 }
 

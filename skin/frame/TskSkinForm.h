@@ -267,6 +267,7 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool FormVisible() const;
   void OnShowWindow(TMessage& message);
   void OnShowTimer();
+  void CancelShow();
   void OnSysCommandRestore(TMessage& message);
   void OnTrayRestore(const TMessage& message);
   void OnResumeLayered();
@@ -278,8 +279,9 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   void MinimizeApplication();
   void SetFormOpacity(BYTE alpha);
   void SetFormLayered(bool layered);
-  // The form's position on the screen of the top layer window's origin: the
-  // caption objects of the full-border frame are placed on that window.
+  // The screen point that frame object rectangles are relative to: the top
+  // layer window's corner while the full-border frame carries the caption
+  // objects, else the form's corner.
   POINT ObjectOrigin() const;
   void RepaintLayer();
   void HideLayer();
@@ -308,13 +310,17 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   std::optional<SIZE> LayerIconSize() const override;
   void LayerCloseForm() override { ExecuteCommand(TskStdCommand::cmClose); }
   void LayerCaptionMenu(POINT screen) override;
+  void LayerCaptionDoubleClick() override { CaptionDoubleClick(); }
 
   void WindowProcedure(TMessage& message);
   bool PreHandle(TMessage& message);
   void PostHandle(const TMessage& message, LRESULT hit);
   void CloseMenus();
+  void CaptionDoubleClick();
   void HandleShortCut(TWMKey& key, bool& handled);
   void OnSize(TMessage& message);
+  // Carries the layered frame along with a move of the form.
+  void FollowPosition(const WINDOWPOS& pos);
   void OnNcActivate(TMessage& message);
   void OnSkinChange(TMessage& message);
   void ResetObjectStates();

@@ -2,30 +2,18 @@
 // layered frame is shown fully transparent with its frame at alpha 0; the
 // show timer then makes both visible at once, so the window is never seen
 // without its frame. A form with alpha blending or an animation fades in.
-#include <algorithm>
-
 #include "platform/gdi/window/LayeredWindow.h"
 #include "platform/window/MessageApi.h"
 #include "platform/window/WindowApi.h"
 #include "skin/controls/TskLayerManager.h"
 #include "skin/data/TskSkinData.h"
+#include "skin/frame/AlphaRamp.h"
+#include "skin/frame/ProcessPendingMessages.h"
 #include "skin/frame/TskFormLayerBorder.h"
 #include "skin/frame/TskSkinForm.h"
 #include "toolkit/app/TApplication.h"
 
 namespace qb {
-
-namespace {
-
-void ProcessPendingMessages() {
-  MSG msg;
-  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
-  }
-}
-
-}  // namespace
 
 // The form counts as visible once it is asked to show: its window becomes
 // visible only after the show message.
@@ -48,8 +36,7 @@ void TskSkinForm::OnShowWindow(TMessage& m) {
     glowLayer_->Hide();
     RemoveInActiveCover();
     oldWindowProc_(m);
-    if (showMode_ != ShowMode::kNone && form_.HandleAllocated()) KillTimer(form_.Handle(), kShowTimerId);
-    showMode_ = ShowMode::kNone;
+    CancelShow();
     HideLayer();
     return;
   }
@@ -95,20 +82,11 @@ void TskSkinForm::OnShowTimer() {
   const int target = animate && !alphaBlend_ ? 255 : alphaBlendValue_;
   const bool outerFrameOnly = layered && !layer_->FullBorder();
   if (animate) {
-    const int step = std::max(1, target / 15);
     ProcessPendingMessages();
-    // Form and frame rise together; messages would let other drawing in
-    // between the steps.
-    int alpha = 0;
-    DWORD last = GetTickCount();
-    while (alpha < target) {
-      const DWORD now = GetTickCount();
-      if (now - last <= 5) continue;
-      last = now;
-      alpha = std::min(target, alpha + step);
+    RampAlpha(target, [this](int alpha) {
       SetFormOpacity(BYTE(alpha));
       layer_->ScaleLayerAlpha(alpha, true);
-    }
+    });
     if (outerFrameOnly) layer_->UpdateLayer();
   } else if (target != 255) {
     SetFormOpacity(BYTE(target));
@@ -119,6 +97,19 @@ void TskSkinForm::OnShowTimer() {
     SetFormLayered(false);
     layer_->ScaleLayerAlpha(255, true);
   }
+}
+
+// A form hidden before its show timer came must not keep the transparency
+// of the show: the next show may not make it visible again.
+void TskSkinForm::CancelShow() {
+  if (showMode_ == ShowMode::kNone) return;
+  showMode_ = ShowMode::kNone;
+  if (form_.HandleAllocated()) KillTimer(form_.Handle(), kShowTimerId);
+  if (alphaBlend_)
+    SetFormOpacity(alphaBlendValue_);
+  else
+    SetFormLayered(false);
+  layer_->ScaleLayerAlpha(255, false);
 }
 
 void TskSkinForm::OnSysCommandRestore(TMessage& m) {

@@ -122,8 +122,8 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       if (auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam); pos != nullptr && LayerShown()) {
         if (pos->flags & SWP_HIDEWINDOW)
           HideLayer();
-        else if (!(pos->flags & SWP_NOMOVE) && !sizedInLoop_)
-          layer_->MoveLayer(pos->x, pos->y);
+        else
+          FollowPosition(*pos);
       }
       return false;
     case WM_SETCURSOR:
@@ -207,7 +207,11 @@ bool TskSkinForm::PreHandle(TMessage& m) {
           UpdateRegion(true);
         } else if (skinned_ && skinnable_ && WindowSize().cx >= GetMinWidth() && WindowSize().cy >= GetMinHeight() &&
                    (WindowSize().cx != frameWidth_ || WindowSize().cy != frameHeight_)) {
-          if (LayeredActive() && LayerShown())
+          // A size that also moves the window reaches the frame with the
+          // move (WM_WINDOWPOSCHANGED), so that both come in one step.
+          const RECT* r = reinterpret_cast<const RECT*>(m.LParam);
+          const bool moves = r != nullptr && (r->left != form_.Left() || r->top != form_.Top());
+          if (LayeredActive() && LayerShown() && !moves)
             layer_->UpdateLayer(RECT{form_.Left(), form_.Top(), form_.Left() + frameWidth_, form_.Top() + frameHeight_});
           UpdateFrame(true);
         }
@@ -311,6 +315,18 @@ bool TskSkinForm::PreHandle(TMessage& m) {
   }
 }
 
+void TskSkinForm::FollowPosition(const WINDOWPOS& pos) {
+  if (pos.flags & SWP_NOMOVE) return;
+  if (layerDragActive_ && !sizedInLoop_ && !(pos.flags & SWP_NOSIZE)) {
+    frameWidth_ = pos.cx;
+    frameHeight_ = pos.cy;
+  }
+  if (!sizedInLoop_)
+    layer_->MoveLayer(pos.x, pos.y);
+  else if (LayeredActive())
+    layer_->UpdateLayer(RECT{pos.x, pos.y, pos.x + frameWidth_, pos.y + frameHeight_});
+}
+
 void TskSkinForm::OnSize(TMessage& m) {
   if (inSizeMove_ && fullWindowDrag_) {
     if (!LogoBitMap.Empty() && form_.HandleAllocated()) form_.Invalidate();
@@ -355,6 +371,17 @@ void TskSkinForm::OnNcActivate(TMessage& m) {
     HideLayer();
 }
 
+void TskSkinForm::CaptionDoubleClick() {
+  if (IsResizable() && Minimized())
+    SetFrameState(wsNormal);
+  else if (IsResizable() && !Maximized() && !rolledUp_ && borderIcons_.Contains(TskBorderIcon::biMaximize))
+    SetFrameState(wsMaximized);
+  else if (IsResizable() && Maximized() && !rolledUpWhileMaximized_)
+    SetFrameState(wsNormal);
+  else
+    ToggleRollUp();
+}
+
 // Routes non-client mouse input to the frame objects.
 void TskSkinForm::PostHandle(const TMessage& m, LRESULT hit) {
   const POINT p = ToWindow(m.LParam);
@@ -395,14 +422,7 @@ void TskSkinForm::PostHandle(const TMessage& m, LRESULT hit) {
       press(mbLeft);
       if (TskActiveSkinObject* hot = object(hotIndex_)) hot->DblClick();
       if (hit == HTCAPTION) {
-        if (IsResizable() && Minimized())
-          SetFrameState(wsNormal);
-        else if (IsResizable() && !Maximized() && !rolledUp_ && borderIcons_.Contains(TskBorderIcon::biMaximize))
-          SetFrameState(wsMaximized);
-        else if (IsResizable() && Maximized() && !rolledUpWhileMaximized_)
-          SetFrameState(wsNormal);
-        else
-          ToggleRollUp();
+        CaptionDoubleClick();
         capturedIndex_ = -1;
       }
       // A double click on a button is also its second press; the button

@@ -303,6 +303,35 @@ TEST_F(LayerWindows, AltSpaceOpensTheSystemMenuOnlyUnderAVisibleSystemMenuButton
   }
 }
 
+TEST_F(LayerWindows, DoubleClickOnTheCaptionMaximizesOrRollsUpWhereTheFormAllowsIt) {
+  const struct {
+    const char* name;
+    bool resizable;
+    TskBorderIcons icons;
+    TWindowState state;
+    bool rolledUp;
+  } cases[] = {
+      {"neither resizable nor rolling up: nothing", false, TskBorderIcons{}, wsNormal, false},
+      {"resizable with a maximize button", true, TskBorderIcons{TskBorderIcon::biMaximize}, wsMaximized, false},
+      {"not resizable, may roll up", false, TskBorderIcons{TskBorderIcon::biRollUp}, wsNormal, true},
+  };
+  for (const auto& c : cases) {
+    skinForm->AlwaysResize = c.resizable;
+    skinForm->SetBorderIcons(c.icons);
+    MoveTo({600, 280});
+    for (int click = 0; click < 2; ++click) {
+      Button(true);
+      Button(false);
+    }
+    EXPECT_EQ(skinForm->WindowState(), c.state) << c.name;
+    EXPECT_EQ(skinForm->RolledUp(), c.rolledUp) << c.name;
+    skinForm->SetWindowState(wsNormal);
+    skinForm->SetRollUp(false);
+    EXPECT_EQ(form->BoundsRect(), (RECT{500, 300, 700, 330})) << c.name;
+  }
+  EXPECT_EQ(closeRequests, 0);
+}
+
 TEST_F(LayerWindows, DraggingTheBottomRightCornerResizesTheFormAndTheFrameFollows) {
   skinForm->AlwaysResize = true;
   // The frame's outer corner: 3 right of and 3 below the form.

@@ -194,6 +194,48 @@ TEST_F(FrameStates, QuickShowKeepsFormAndFrameInvisibleUntilTheShowTimer) {
   EXPECT_NE(shown.At(inFrame.x, inFrame.y), before.At(inFrame.x, inFrame.y));
 }
 
+TEST_F(FrameStates, FadingShowsEndAtTheFormsOpacity) {
+  const struct {
+    const char* name;
+    bool alphaBlend, animation;
+    int frameAlpha;
+    bool staysLayered;
+  } cases[] = {
+      {"animation: opaque at the end", false, true, 255, false},
+      {"alpha blend 128 without animation", true, false, 128, true},
+      {"alpha blend 128 with animation", true, true, 128, true},
+  };
+  for (const auto& c : cases) {
+    auto form = NewForm<TForm>();
+    TskSkinForm* skinForm = Skin(*form, false);
+    skinForm->SetAlphaBlendValue(128);
+    skinForm->SetAlphaBlend(c.alphaBlend);
+    skinForm->AlphaBlendAnimation = c.animation;
+    Show(*form, *skinForm);
+    EXPECT_EQ(skinForm->LayerBorder().LayerAlpha(), c.frameAlpha) << c.name;
+    EXPECT_EQ((GetWindowLong(form->Handle(), GWL_EXSTYLE) & LONG(WS_EX_LAYERED)) != 0, c.staysLayered) << c.name;
+  }
+}
+
+TEST_F(FrameStates, AFormHiddenBeforeItsShowTimerKeepsNoTransparencyOfThatShow) {
+  auto form = NewForm<TForm>();
+  TskSkinForm* skinForm = Skin(*form, false);
+  const Surface before = ComposeScreen();
+  const POINT inForm{kBounds.left + 100, kBounds.top + 60};
+  form->Show();
+  ASSERT_TRUE(skinForm->ShowPending());
+  form->Hide();
+  EXPECT_FALSE(skinForm->ShowPending());
+  EXPECT_EQ(GetWindowLong(form->Handle(), GWL_EXSTYLE) & LONG(WS_EX_LAYERED), 0);
+
+  // Shown again without its layered frame, nothing makes it opaque later.
+  SendMessage(form->Handle(), SKM_SUSPENDLAYERED, 0, 0);
+  Show(*form, *skinForm);
+  EXPECT_NE(ComposeScreen().At(inForm.x, inForm.y), before.At(inForm.x, inForm.y));
+  SendMessage(form->Handle(), SKM_RESUMELAYERED, 0, 0);
+  EXPECT_EQ(skinForm->LayerBorder().LayerAlpha(), 255) << "the frame comes back opaque";
+}
+
 TEST_F(FrameStates, ASuspendedLayeredFrameStaysAwayUntilResumed) {
   auto form = NewForm<TForm>();
   TskSkinForm* skinForm = Skin(*form);
