@@ -167,7 +167,6 @@ struct WatchedRun {
   std::vector<LogLine> lines;
   std::vector<CpuSample> cpu;
   long peakKb = 0;
-  int status = 0;
 };
 
 bool IsEvent(const std::string& line, const std::string& name) {
@@ -194,7 +193,7 @@ std::optional<long> PeakResidentKb(pid_t pid) {
   return std::nullopt;
 }
 
-// Called for each log line as it appears, with the child's id.
+// Called for each log line as it appears.
 using LineAction = std::function<void(const std::string& line)>;
 
 WatchedRun RunWatched(const Launch& launch, const fs::path& eventFile, bool sampleCpu, const LineAction& onLine) {
@@ -204,6 +203,7 @@ WatchedRun RunWatched(const Launch& launch, const fs::path& eventFile, bool samp
     throw std::runtime_error("cannot watch " + eventFile.string());
   }
   const int log = open(eventFile.c_str(), O_RDONLY | O_CLOEXEC);
+  if (log < 0) throw std::runtime_error("cannot read " + eventFile.string());
 
   WatchedRun run;
   std::string pending;
@@ -238,12 +238,11 @@ WatchedRun RunWatched(const Launch& launch, const fs::path& eventFile, bool samp
     }
     int status = 0;
     if (waitpid(pid, &status, WNOHANG) == pid) {
-      run.status = status;
       running = false;
     } else if (now > deadline) {
       kill(pid, SIGKILL);
-      run.status = WaitFor(pid);
-      running = false;
+      WaitFor(pid);
+      throw std::runtime_error("the tool did not end within a minute");
     }
   }
   readLines();
@@ -312,10 +311,12 @@ class Sandbox {
 
   Launch Tool(const std::string& script, bool x11) const {
     WriteFile(root_ / "script.txt", script);
+    // Our bin folder first, for the stand-in of the desktop's save dialog.
+    const char* path = std::getenv("PATH");
     std::vector<std::string> extra = {
         "APPDATA=" + (root_ / "appdata").string(), "PROGRAMDATA=" + (root_ / "programdata").string(),
         "HOME=" + (root_ / "home").string(), "QUILLBROOK_EVENTS=" + Events().string(),
-        "PATH=" + (root_ / "bin").string() + ":" + std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin")};
+        "PATH=" + (root_ / "bin").string() + ":" + (path != nullptr ? path : "/usr/bin:/bin")};
     if (x11) {
       extra.push_back("QUILLBROOK_BACKEND=x11");
     } else {
@@ -328,6 +329,18 @@ class Sandbox {
  private:
   fs::path root_;
 };
+
+bool IsSuccessCaption(const std::string& line) {
+  return IsEvent(line, "caption") && line.find("PDF-Datei erzeugt") != std::string::npos;
+}
+
+// Once the caption tells of success, the shutdown signal ends the run
+// instead of the 20-second countdown.
+LineAction StopOnSuccess(const Sandbox& box) {
+  return [stop = box.StopSignal()](const std::string& line) {
+    if (IsSuccessCaption(line)) WriteFile(stop, "");
+  };
+}
 
 // ---- Jobs ---------------------------------------------------------------
 
@@ -445,23 +458,13 @@ Conversion TimeConversion(Sandbox& box, const fs::path& work, int pages, int rep
   result.bareGs = TimeProgram(gs, reps);
 
   std::vector<double> outside, inProgram;
-  const fs::path stop = box.StopSignal();
   for (int i = 0; i < reps; ++i) {
     box.AddJob(content);
     fs::remove(box.Desktop() / "Brief.pdf");
-    // Once the caption has changed, the shutdown signal ends the run
-    // instead of the 20-second countdown.
     const WatchedRun run = RunWatched(box.Tool("save accept\n", false), box.Events(), false,
-                                      [&stop](const std::string& line) {
-                                        if (IsEvent(line, "caption") &&
-                                            line.find("PDF-Datei erzeugt") != std::string::npos) {
-                                          WriteFile(stop, "");
-                                        }
-                                      });
+                                      StopOnSuccess(box));
     const LogLine* accepted = FindLine(run, [](const std::string& line) { return IsEvent(line, "save-result"); });
-    const LogLine* done = FindLine(run, [](const std::string& line) {
-      return IsEvent(line, "caption") && line.find("PDF-Datei erzeugt") != std::string::npos;
-    });
+    const LogLine* done = FindLine(run, IsSuccessCaption);
     if (accepted == nullptr || done == nullptr) throw std::runtime_error("a conversion run did not succeed");
     outside.push_back(done->ms - accepted->ms);
     inProgram.push_back(double(ProgramTime(done->text) - ProgramTime(accepted->text)));
@@ -495,16 +498,10 @@ Ticks TimeTicks(Sandbox& box, bool x11, int reps) {
   Ticks ticks;
   box.UseInterpreter("3");
   box.UseDialogAnswer(box.Desktop() / "Brief.pdf");
-  const fs::path stop = box.StopSignal();
   for (int i = 0; i < reps; ++i) {
     box.AddJob(PostScriptJob(1));
     const WatchedRun run = RunWatched(box.Tool("save accept\n", x11), box.Events(), true,
-                                      [&stop](const std::string& line) {
-                                        if (IsEvent(line, "caption") &&
-                                            line.find("PDF-Datei erzeugt") != std::string::npos) {
-                                          WriteFile(stop, "");
-                                        }
-                                      });
+                                      StopOnSuccess(box));
     const LogLine* started = FindLine(run, [](const std::string& line) { return IsEvent(line, "process-start"); });
     if (started == nullptr) throw std::runtime_error("a tick run started no interpreter");
     // The slide-in takes about 9 ticks; the interpreter sleeps 3 s.
