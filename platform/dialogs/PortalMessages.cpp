@@ -110,6 +110,8 @@ BusMessage SaveFileCall(const SaveDialogRequest& request, const std::string& tok
 
   DBusMessageIter arguments, options;
   dbus_message_iter_init_append(call.get(), &arguments);
+  // No parent window: ours waits below the screen while the dialog is open,
+  // and the dialog would be placed over it.
   AppendString(&arguments, "");
   AppendString(&arguments, BusText(request.title));
   dbus_message_iter_open_container(&arguments, DBUS_TYPE_ARRAY, "{sv}", &options);

@@ -56,7 +56,7 @@ PortalOutcome Converse(const std::string& address, const SaveDialogRequest& requ
     if (stop || (!handle && Clock::now() >= callDeadline)) {
       // A portal that answers late would still show its dialog.
       bus->Send(CloseRequestCall(handle.value_or(predicted)).get());
-      bus->Exchange(std::chrono::milliseconds(0));
+      bus->Flush();
       return {stop ? Answer::kInterrupted : Answer::kUnavailable, {}};
     }
     if (!bus->Exchange(kStopLatency)) return {};

@@ -72,6 +72,8 @@ bool SessionBus::Exchange(std::chrono::milliseconds wait) {
   return dbus_connection_read_write(connection_, int(wait.count())) && dbus_connection_get_is_connected(connection_);
 }
 
+void SessionBus::Flush() { dbus_connection_flush(connection_); }
+
 BusMessage SessionBus::Next() { return BusMessage(dbus_connection_pop_message(connection_)); }
 
 }  // namespace qb

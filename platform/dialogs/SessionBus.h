@@ -37,6 +37,8 @@ class SessionBus {
   // Sends what is queued and waits up to `wait` for more to arrive. False
   // once the bus is gone.
   bool Exchange(std::chrono::milliseconds wait);
+  // Waits until everything queued has been sent.
+  void Flush();
   // The next message that arrived, or null.
   BusMessage Next();
 
