@@ -77,10 +77,10 @@ struct X11Backend::State {
   std::array<int, 2> wakePipe{-1, -1};
   std::thread reader;
   POINT lastPointer{-1, -1};  // input side only, under the display lock
-  // The input side's: the input method that turns key presses into the
-  // characters of the keyboard layout (none when the display offers no
-  // input method), and the virtual key each pressed key code went down as,
-  // so that its release matches.
+  // Input side only, under the display lock: the input method that turns
+  // key presses into the characters of the keyboard layout (none when the
+  // display offers no input method), and the virtual key each pressed key
+  // code went down as, so that its release matches.
   XIM inputMethod = nullptr;
   XIC inputContext = nullptr;
   std::array<int, 256> pressedKeys{};

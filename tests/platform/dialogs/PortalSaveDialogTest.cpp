@@ -139,6 +139,15 @@ TEST_F(PortalDialog, CancelEndsTheDialogAndAPortalThatCannotServeGivesWayToTheOt
   }
 }
 
+TEST_F(PortalDialog, TheBusIsFoundInTheRuntimeFolderWhenNoAddressIsGiven) {
+  StartPortal({FakeAnswer::Respond(1)});
+  env.Unset("DBUS_SESSION_BUS_ADDRESS");
+  env.Set("XDG_RUNTIME_DIR", Folder());
+  EXPECT_EQ(DesktopSaveDialog(kShortCallTimeout).Run(Request()), std::nullopt);
+  EXPECT_EQ(portal->Calls().size(), 1u);
+  EXPECT_FALSE(ZenityRan());
+}
+
 TEST_F(PortalDialog, WithoutAPortalOrABusTheOtherDialogsAsk) {
   struct Case {
     const char* what;
@@ -149,7 +158,7 @@ TEST_F(PortalDialog, WithoutAPortalOrABusTheOtherDialogsAsk) {
       {"no bus at all",
        [this] {
          env.Unset("DBUS_SESSION_BUS_ADDRESS");
-         env.Set("XDG_RUNTIME_DIR", Folder());
+         env.Set("XDG_RUNTIME_DIR", (temp.Path() / "bin").string());
        }},
   };
   for (const Case& c : cases) {

@@ -21,7 +21,7 @@ void WriteConfiguration(const std::filesystem::path& file, const std::filesystem
                          " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
                          "<busconfig>\n"
                          "  <type>session</type>\n"
-                         "  <listen>unix:dir=" << folder.string() << "</listen>\n"
+                         "  <listen>unix:path=" << (folder / "bus").string() << "</listen>\n"
                          "  <auth>EXTERNAL</auth>\n"
                          "  <policy context=\"default\">\n"
                          "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"

@@ -1,5 +1,6 @@
 // A session bus of the test's own: dbus-daemon with a configuration that
-// listens in a given folder and starts no services, ended with the object.
+// listens on the socket "bus" in a given folder, where a session's runtime
+// folder has it, and starts no services; ended with the object.
 #pragma once
 
 #include <sys/types.h>
