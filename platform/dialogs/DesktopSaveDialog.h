@@ -16,8 +16,8 @@
 
 namespace qb {
 
-// Shows a text to the user (the program's message box). The toolkit
-// installs its message box at start-up; until then texts go to stderr.
+// Shows a text to the user (the program's message box). The program entry
+// installs its message box; until then texts go to stderr.
 using DialogNotice = std::function<void(const std::u16string& text)>;
 void SetDialogNotice(DialogNotice notice);
 
