@@ -4,11 +4,30 @@
 
 namespace qb {
 
-void ProcessPendingMessages() {
+namespace {
+
+bool HandleOne(UINT first, UINT last) {
   MSG msg;
-  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
+  if (!PeekMessage(&msg, nullptr, first, last, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    // The quit request belongs to the loop that runs the program.
+    PostQuitMessage(int(msg.wParam));
+    return false;
+  }
+  TranslateMessage(&msg);
+  DispatchMessage(&msg);
+  return true;
+}
+
+}  // namespace
+
+void ProcessPendingMessages() {
+  while (HandleOne(0, 0)) {
+  }
+}
+
+void ProcessPendingNonPointerMessages() {
+  while (HandleOne(0, WM_MOUSEFIRST - 1) || HandleOne(WM_MOUSELAST + 1, 0xFFFFFFFF)) {
   }
 }
 

@@ -212,7 +212,7 @@ void TskFormLayerWindow::DragTo(POINT cursor) {
     host.LayerSetFormBounds(r);
     border_.UpdateLayer();
   }
-  ProcessPendingMessages();
+  ProcessPendingNonPointerMessages();
   SkipNextMove = false;
   LastCursor = cursor;
 }

@@ -222,6 +222,25 @@ TEST_F(LayerWindows, CaptionDragSnapsTheVisibleFrameToTheWorkAreaAndTheFrameFoll
   EXPECT_EQ(closeRequests, 0);
 }
 
+TEST_F(LayerWindows, MovesAndTheReleaseQueuedWhileADragStepRunsAllReachTheDrag) {
+  // A busy program handles the pointer in batches: every step of this drag
+  // is queued before the first one is handled.
+  POINT cursor{600, 280};
+  MoveTo(cursor);
+  Button(true);
+  for (int step = 0; step < 5; ++step) {
+    cursor.x -= 10;
+    cursor.y -= 5;
+    DeliverPointerMove(cursor);
+  }
+  DeliverButton(MouseButton::kLeft, false);
+  test::ProcessPending(application);
+  EXPECT_FALSE(border->Window(lsTop)->Dragging);
+  EXPECT_EQ(form->Left(), 450);
+  EXPECT_EQ(form->Top(), 275);
+  EXPECT_EQ(WindowRect(lsTop).left, 450 - 18) << "the frame follows the form";
+}
+
 TEST_F(LayerWindows, ClickOnTheCloseButtonClosesTheFormOnRelease) {
   const TskActiveSkinObject* close = nullptr;
   for (const auto& object : skinForm->FrameObjects()) {
