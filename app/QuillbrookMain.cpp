@@ -18,6 +18,7 @@
 #include "platform/window/MessageApi.h"
 #include "platform/window/SystemMetrics.h"
 #include "platform/window/WindowStyles.h"
+#include "skin/data/ApplicationFormNotifier.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/dialogs/MessageBox.h"
 #include "tools/embed/EmbeddedSkin.h"
@@ -194,6 +195,8 @@ void TMainForm::ResolveReferences() {
   skSkinForm1->SetSkinData(skSkinData1);
   Gauge->SetSkinData(skSkinData1);
   for (TskSkinButton* button : {OpenPDFFileButton, OpenPDFPathButton, CloseButton}) button->SetSkinData(skSkinData1);
+  // From here on a change of skin reaches every form of the program.
+  skSkinData1->SetFormNotifier(&ApplicationForms());
 }
 
 void TMainForm::FormCreate(TObject*) {
