@@ -36,6 +36,23 @@ struct FaceKey {
   }
 };
 
+struct MatchKey {
+  std::string family;
+  bool bold;
+  bool italic;
+  friend bool operator<(const MatchKey& a, const MatchKey& b) {
+    return std::tie(a.family, a.bold, a.italic) < std::tie(b.family, b.bold, b.italic);
+  }
+};
+
+struct FaceMatch {
+  bool found = false;
+  std::string file;
+  int index = 0;
+  bool isBold = false;  // whether the face is bold or italic by itself
+  bool isItalic = false;
+};
+
 // The FreeType library, the fontconfig set-up and the table of open faces.
 // It is made on first use and deliberately never destroyed: fonts may be
 // freed during static destruction, after which FreeType must still be there.
@@ -49,46 +66,61 @@ class FontLibrary {
   FT_Library Ft() const { return ft_; }
 
   // The file and face index for a family, and whether that face is bold or
-  // italic by itself.
-  bool Match(const std::string& family, bool bold, bool italic, std::string& file, int& index, bool& isBold,
-             bool& isItalic) {
+  // italic by itself. Each question is put to fontconfig once per process:
+  // its substitution rules cost more than all the rest of a face's set-up.
+  const FaceMatch& Match(const std::string& family, bool bold, bool italic) {
+    const MatchKey key{family, bold, italic};
+    const auto known = matches_.find(key);
+    if (known != matches_.end()) return known->second;
+    return matches_.emplace(key, AskFontconfig(family, bold, italic)).first->second;
+  }
+
+  // Faces stay open for the whole run: windows recreate their fonts on
+  // every relayout and repaint, and each reopening would read the file and
+  // render the glyphs again.
+  std::map<FaceKey, std::shared_ptr<FontFace>> faces;
+
+ private:
+  FontLibrary() { FT_Init_FreeType(&ft_); }
+
+  FcConfig* Config() {
+    if (!config_) {
+      config_ = FcInitLoadConfigAndFonts();
+      FcConfigAppFontAddDir(config_, reinterpret_cast<const FcChar8*>(kExtraFontFolder));
+    }
+    return config_;
+  }
+
+  FaceMatch AskFontconfig(const std::string& family, bool bold, bool italic) {
     FcPattern* pattern = FcPatternCreate();
     if (!family.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(config_, pattern, FcMatchPattern);
+    FcConfigSubstitute(Config(), pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(config_, pattern, &result);
+    FcPattern* match = FcFontMatch(Config(), pattern, &result);
     FcPatternDestroy(pattern);
-    if (!match) return false;
+    FaceMatch found;
+    if (!match) return found;
     FcChar8* path = nullptr;
     int weight = FC_WEIGHT_REGULAR;
     int slant = FC_SLANT_ROMAN;
-    index = 0;
-    const bool found = FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
-    if (found) file = reinterpret_cast<const char*>(path);
-    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    found.found = FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
+    if (found.found) found.file = reinterpret_cast<const char*>(path);
+    FcPatternGetInteger(match, FC_INDEX, 0, &found.index);
     FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
     FcPatternGetInteger(match, FC_SLANT, 0, &slant);
-    isBold = weight >= FC_WEIGHT_DEMIBOLD;
-    isItalic = slant != FC_SLANT_ROMAN;
+    found.isBold = weight >= FC_WEIGHT_DEMIBOLD;
+    found.isItalic = slant != FC_SLANT_ROMAN;
     FcPatternDestroy(match);
     return found;
   }
 
-  std::map<FaceKey, std::weak_ptr<FontFace>> faces;
-
- private:
-  FontLibrary() {
-    FT_Init_FreeType(&ft_);
-    config_ = FcInitLoadConfigAndFonts();
-    FcConfigAppFontAddDir(config_, reinterpret_cast<const FcChar8*>(kExtraFontFolder));
-  }
-
   FT_Library ft_ = nullptr;
   FcConfig* config_ = nullptr;
+  std::map<MatchKey, FaceMatch> matches_;
 };
 
 int Round(double v) { return int(std::lround(v)); }
@@ -125,20 +157,19 @@ std::shared_ptr<FontFace> FontFace::For(const LOGFONT& lf) {
   std::u16string name(lf.lfFaceName, std::find(lf.lfFaceName, lf.lfFaceName + LF_FACESIZE, u'\0'));
   const FaceKey key{LowerCase(name), lf.lfHeight, lf.lfWeight >= 600, lf.lfItalic != 0,
                     lf.lfQuality == NONANTIALIASED_QUALITY};
-  if (auto existing = library.faces[key].lock()) return existing;
+  if (const auto existing = library.faces.find(key); existing != library.faces.end()) return existing->second;
 
   auto impl = std::make_unique<Impl>();
   impl->mono = key.mono;
-  std::string file;
-  int index = 0;
-  bool isBold = false, isItalic = false;
-  if (!library.Match(ToUtf8(name), key.bold, key.italic, file, index, isBold, isItalic) ||
-      FT_New_Face(library.Ft(), file.c_str(), index, &impl->face) != 0) {
+  const FaceMatch* match = &library.Match(ToUtf8(name), key.bold, key.italic);
+  if (!match->found || FT_New_Face(library.Ft(), match->file.c_str(), match->index, &impl->face) != 0) {
     // Without any usable face the fontconfig default has to do.
-    library.Match("", key.bold, key.italic, file, index, isBold, isItalic);
-    QB_CHECK(FT_New_Face(library.Ft(), file.c_str(), index, &impl->face) == 0);
+    match = &library.Match("", key.bold, key.italic);
+    QB_CHECK(FT_New_Face(library.Ft(), match->file.c_str(), match->index, &impl->face) == 0);
   }
-  impl->obliqueSynthetic = key.italic && !isItalic;
+  const std::string& file = match->file;
+  const bool isBold = match->isBold;
+  impl->obliqueSynthetic = key.italic && !match->isItalic;
   FT_Face face = impl->face;
 
   // Windows sizes fonts by the OS/2 table's win ascent and descent; faces
