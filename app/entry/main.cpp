@@ -3,10 +3,13 @@
 #include "app/QuillbrookMain.h"
 #include "platform/dialogs/DesktopSaveDialog.h"
 #include "platform/gdi/Icon.h"
+#include "platform/gdi/text/FontFace.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/dialogs/MessageBox.h"
 
 int main() {
+  // The first paint needs fonts; their matching set-up loads meanwhile.
+  qb::FontFace::PrepareMatching();
   qb::TApplication application;
   application.Initialize();
   application.SetMainFormOnTaskBar(true);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <map>
 #include <tuple>
 
@@ -80,14 +81,21 @@ class FontLibrary {
   // render the glyphs again.
   std::map<FaceKey, std::shared_ptr<FontFace>> faces;
 
+  void StartLoadingConfig() {
+    if (!config_ && !loading_.valid()) loading_ = std::async(std::launch::async, LoadConfig);
+  }
+
  private:
   FontLibrary() { FT_Init_FreeType(&ft_); }
 
+  static FcConfig* LoadConfig() {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    FcConfigAppFontAddDir(config, reinterpret_cast<const FcChar8*>(kExtraFontFolder));
+    return config;
+  }
+
   FcConfig* Config() {
-    if (!config_) {
-      config_ = FcInitLoadConfigAndFonts();
-      FcConfigAppFontAddDir(config_, reinterpret_cast<const FcChar8*>(kExtraFontFolder));
-    }
+    if (!config_) config_ = loading_.valid() ? loading_.get() : LoadConfig();
     return config_;
   }
 
@@ -120,6 +128,9 @@ class FontLibrary {
 
   FT_Library ft_ = nullptr;
   FcConfig* config_ = nullptr;
+  // Fontconfig on a helper thread until the first question; nothing else
+  // touches fontconfig before that question joins it.
+  std::future<FcConfig*> loading_;
   std::map<MatchKey, FaceMatch> matches_;
 };
 
@@ -147,6 +158,8 @@ struct FontFace::Impl {
     if (face) FT_Done_Face(face);
   }
 };
+
+void FontFace::PrepareMatching() { FontLibrary::Get().StartLoadingConfig(); }
 
 FontFace::FontFace(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
