@@ -147,6 +147,9 @@ void TMainForm::CreateComponents() {
   TskSkinListItem* skin = skCompressedSkinList1->Skins().Add();
   skin->SetName(kEmbeddedSkinItemName);
   skin->ReadSkin(EmbeddedSkin());
+  // Inflated meanwhile on a helper thread: the skin form's first paint
+  // below waits for fonts before the skin data asks for the package.
+  skin->StoredSkin().PrepareUnpack();
 
   skSkinData1 = Make<TskSkinData>(u"skSkinData1");
   skSkinData1->SetSkinnableForm(true);
