@@ -1,6 +1,7 @@
 #include "skin/data/GlowText.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "skin/data/CanvasText.h"
 #include "skin/data/TskBitmap.h"
@@ -27,43 +28,63 @@ void PrepareRedText(TskBitmap& surface, TCanvas& canvas, const RECT& rect, int m
   surface.Canvas().Font().SetColor(clRed);
 }
 
+enum GlowKind { kGlow, kVistaGlow };
+
+// Draws the glow `make` paints with its top-left at (x, y); a cache keeps it
+// for the next paint of the same text.
+void DrawGlow(TCanvas& canvas, int x, int y, GlowTextCache* cache, GlowTextCache::Key key,
+              const std::function<void(TskBitmap&)>& make) {
+  if (cache != nullptr) {
+    key.font = canvas.Font().Description();
+    cache->Get(key, make).DrawToDC(canvas.Handle(), x, y);
+    return;
+  }
+  TskBitmap glow;
+  make(glow);
+  glow.DrawToDC(canvas.Handle(), x, y);
+}
+
 }  // namespace
 
 void GlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, int glowSize, TColor glowColor, int offset,
-              UINT format) {
+              UINT format, GlowTextCache* cache) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (glowSize >= 0 && width + 2 * glowSize > 0 && height + 2 * glowSize > 0) {
-    TskBitmap glow;
-    PrepareRedText(glow, canvas, rect, glowSize);
-    RECT inner{glowSize, glowSize, glowSize + width, glowSize + height};
-    DrawTextWithFormat(glow.Canvas(), text, inner, format);
-    glow.StackBlur(glowSize);
-    ColourByRed(glow, glowColor);
-    glow.DrawToDC(canvas.Handle(), rect.left + offset - glowSize, rect.top + offset - glowSize);
+    DrawGlow(canvas, rect.left + offset - glowSize, rect.top + offset - glowSize, cache,
+             GlowTextCache::Key{kGlow, text, width, height, glowSize, glowColor, format, {}}, [&](TskBitmap& glow) {
+               PrepareRedText(glow, canvas, rect, glowSize);
+               RECT inner{glowSize, glowSize, glowSize + width, glowSize + height};
+               DrawTextWithFormat(glow.Canvas(), text, inner, format);
+               glow.StackBlur(glowSize);
+               ColourByRed(glow, glowColor);
+             });
   }
   RECT textRect = rect;
   DrawTextWithFormat(canvas, text, textRect, format);
 }
 
 void VistaGlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, TColor glowColor, UINT format,
-                   bool inactive) {
+                   bool inactive, GlowTextCache* cache) {
   const int margin = inactive ? 12 : 10;
   const int radius = inactive ? 6 : 5;
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width > 0 && height > 0) {
-    TskBitmap glow;
-    PrepareRedText(glow, canvas, rect, margin);
-    const RECT block = inactive ? RECT{margin - 3, margin + 2, margin + width + 3, margin + height - 2}
-                                : RECT{margin + 3, margin + 3, margin + width - 3, margin + height - 3};
-    glow.FillRect(block, 0xFFFF0000u);
-    for (const POINT shift : {POINT{-1, 0}, POINT{1, 0}, POINT{0, -1}, POINT{0, 1}, POINT{0, 0}}) {
-      RECT r{margin + shift.x, margin + shift.y, margin + width + shift.x, margin + height + shift.y};
-      DrawTextWithFormat(glow.Canvas(), text, r, format);
-    }
-    glow.StackBlur(radius);
-    glow.StackBlur(radius);
-    ColourByRed(glow, glowColor);
-    glow.DrawToDC(canvas.Handle(), rect.left - margin, rect.top - margin);
+    DrawGlow(canvas, rect.left - margin, rect.top - margin, cache,
+             GlowTextCache::Key{kVistaGlow, text, width, height, inactive, glowColor, format, {}},
+             [&](TskBitmap& glow) {
+               PrepareRedText(glow, canvas, rect, margin);
+               const RECT block = inactive
+                                      ? RECT{margin - 3, margin + 2, margin + width + 3, margin + height - 2}
+                                      : RECT{margin + 3, margin + 3, margin + width - 3, margin + height - 3};
+               glow.FillRect(block, 0xFFFF0000u);
+               for (const POINT shift : {POINT{-1, 0}, POINT{1, 0}, POINT{0, -1}, POINT{0, 1}, POINT{0, 0}}) {
+                 RECT r{margin + shift.x, margin + shift.y, margin + width + shift.x, margin + height + shift.y};
+                 DrawTextWithFormat(glow.Canvas(), text, r, format);
+               }
+               glow.StackBlur(radius);
+               glow.StackBlur(radius);
+               ColourByRed(glow, glowColor);
+             });
   }
   RECT textRect = rect;
   DrawTextWithFormat(canvas, text, textRect, format);

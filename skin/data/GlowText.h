@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/WinTypes.h"
+#include "skin/data/GlowTextCache.h"
 #include "toolkit/graphics/Colors.h"
 #include "toolkit/graphics/TCanvas.h"
 
@@ -14,15 +15,16 @@ namespace qb {
 // `glowColor` with the blurred red as alpha, blended onto the canvas at
 // (rect.left + offset − glowSize, rect.top + offset − glowSize), and the
 // text drawn over it in `rect` with the canvas's font and colour. A negative
-// glow size draws the text alone.
+// glow size draws the text alone. With a cache, a glow made before for the
+// same text, size, font and settings is drawn again instead of remade.
 void GlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, int glowSize, TColor glowColor, int offset,
-              UINT format);
+              UINT format, GlowTextCache* cache = nullptr);
 
 // A larger, flatter glow: a red block behind the text with the text drawn
 // at small offsets around its place, blurred twice (radius 5, or 6 for the
 // inactive look) on a margin of 10 (12), then coloured and blended as above.
 void VistaGlowText(TCanvas& canvas, const RECT& rect, const std::u16string& text, TColor glowColor, UINT format,
-                   bool inactive);
+                   bool inactive, GlowTextCache* cache = nullptr);
 
 // The text with a mirror image below it, `offset` pixels lower, in
 // `reflectionColor` and fading out downwards.

@@ -125,9 +125,9 @@ void TskSkinCaptionObject::DrawCaptionText(TCanvas& canvas, const RECT& r, bool 
     ReflectionText(canvas, textRect, text, active ? record_.reflactionactivecolor : record_.reflactioncolor,
                    record_.reflectionoffset, kTextFormat);
   } else if (record_.vistagloweffect && (layered || active || record_.vistaglowinactiveeffect)) {
-    VistaGlowText(canvas, textRect, text, glow, kTextFormat, !active);
+    VistaGlowText(canvas, textRect, text, glow, kTextFormat, !active, &glowCache_);
   } else if (record_.gloweffect && (layered || active || record_.glowinactiveeffect)) {
-    GlowText(canvas, textRect, text, record_.glowsize, glow, record_.glowoffset, kTextFormat);
+    GlowText(canvas, textRect, text, record_.glowsize, glow, record_.glowoffset, kTextFormat, &glowCache_);
   } else {
     canvas.TextOut(p.x, p.y, text);
   }
@@ -222,9 +222,9 @@ void TskSkinCaptionObject::DrawOnLayer(TCanvas&, TskBitmap& surface) {
     canvas.Font().SetColor(clWhite);
     SetBkMode(canvas.Handle(), TRANSPARENT);
     if (record_.vistagloweffect)
-      VistaGlowText(canvas, textRect, text, clWhite, kTextFormat, !active);
+      VistaGlowText(canvas, textRect, text, clWhite, kTextFormat, !active, &glowCache_);
     else if (record_.gloweffect)
-      GlowText(canvas, textRect, text, record_.glowsize, clWhite, record_.glowoffset, kTextFormat);
+      GlowText(canvas, textRect, text, record_.glowsize, clWhite, record_.glowoffset, kTextFormat, &glowCache_);
     else
       canvas.TextOut(textRect.left, textRect.top, text);
   });

@@ -4,6 +4,7 @@
 // changes.
 #pragma once
 
+#include "skin/data/GlowTextCache.h"
 #include "skin/data/TskDataSkinCaption.h"
 #include "skin/frame/TskActiveSkinObject.h"
 
@@ -53,6 +54,8 @@ class TskSkinCaptionObject : public TskActiveSkinObject {
   const TskDataSkinCaption& record_;
   int animationFrame_ = 0;
   int animationTicks_ = 25;
+  // Painting is logically const; the cache only saves remaking glows.
+  mutable GlowTextCache glowCache_;
 };
 
 }  // namespace qb
