@@ -232,6 +232,13 @@ void TskBitmap::ClampColorsToAlpha() {
   const std::size_t count = std::size_t(width_) * std::size_t(height_);
   for (std::size_t i = 0; i < count; ++i) {
     const std::uint32_t p = pixels_[i], a = p >> 24;
+    // Frame strips are mostly opaque or clear, and for those the rounded
+    // products are known: 255 × c / 255 is c, 0 × c is 0.
+    if (a == 255) continue;
+    if (a == 0) {
+      pixels_[i] = 0;
+      continue;
+    }
     std::uint32_t out = p & 0xFF000000u;
     for (int shift = 0; shift < 24; shift += 8) out |= std::min(Channel(p, shift), a) << shift;
     pixels_[i] = out;
@@ -242,6 +249,13 @@ void TskBitmap::Premultiply() {
   const std::size_t count = std::size_t(width_) * std::size_t(height_);
   for (std::size_t i = 0; i < count; ++i) {
     const std::uint32_t p = pixels_[i], a = p >> 24;
+    // Frame strips are mostly opaque or clear, and for those the rounded
+    // products are known: 255 × c / 255 is c, 0 × c is 0.
+    if (a == 255) continue;
+    if (a == 0) {
+      pixels_[i] = 0;
+      continue;
+    }
     std::uint32_t out = p & 0xFF000000u;
     for (int shift = 0; shift < 24; shift += 8) out |= Div255(a * Channel(p, shift)) << shift;
     pixels_[i] = out;
