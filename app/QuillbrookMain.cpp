@@ -147,8 +147,7 @@ void TMainForm::CreateComponents() {
   TskSkinListItem* skin = skCompressedSkinList1->Skins().Add();
   skin->SetName(kEmbeddedSkinItemName);
   skin->ReadSkin(EmbeddedSkin());
-  // Inflated meanwhile on a helper thread: the skin form's first paint
-  // below waits for fonts before the skin data asks for the package.
+  // Inflated on a helper thread while the skin data below is set up.
   skin->StoredSkin().PrepareUnpack();
 
   skSkinData1 = Make<TskSkinData>(u"skSkinData1");
@@ -162,6 +161,10 @@ void TMainForm::CreateComponents() {
   skSkinData1->DlgListViewDrawSkin = true;
   skSkinData1->AnimationForAllWindows = false;
   skSkinData1->SetSkinIndex(0);
+  // The skin is read here rather than with the other references: the skin
+  // form made next paints at once and waits for the fonts' set-up, which
+  // goes on meanwhile on its helper thread.
+  skSkinData1->SetSkinList(skCompressedSkinList1);
 
   skSkinForm1 = Make<TskSkinForm>(u"skSkinForm1");
   skSkinForm1->SetBorderIcons({});
@@ -194,7 +197,6 @@ void TMainForm::CreateComponents() {
 }
 
 void TMainForm::ResolveReferences() {
-  skSkinData1->SetSkinList(skCompressedSkinList1);
   skSkinForm1->SetSkinData(skSkinData1);
   Gauge->SetSkinData(skSkinData1);
   for (TskSkinButton* button : {OpenPDFFileButton, OpenPDFPathButton, CloseButton}) button->SetSkinData(skSkinData1);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <future>
 #include <map>
 #include <tuple>
@@ -82,7 +83,11 @@ class FontLibrary {
   std::map<FaceKey, std::shared_ptr<FontFace>> faces;
 
   void StartLoadingConfig() {
-    if (!config_ && !loading_.valid()) loading_ = std::async(std::launch::async, LoadConfig);
+    if (config_ || loading_.valid()) return;
+    loading_ = std::async(std::launch::async, LoadConfig);
+    // A program that ends before its first lookup must not leave the helper
+    // inside fontconfig while the process tears down.
+    std::atexit([] { Get().Config(); });
   }
 
  private:
