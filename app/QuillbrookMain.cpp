@@ -147,8 +147,6 @@ void TMainForm::CreateComponents() {
   TskSkinListItem* skin = skCompressedSkinList1->Skins().Add();
   skin->SetName(kEmbeddedSkinItemName);
   skin->ReadSkin(EmbeddedSkin());
-  // Inflated on a helper thread while the skin data below is set up.
-  skin->StoredSkin().PrepareUnpack();
 
   skSkinData1 = Make<TskSkinData>(u"skSkinData1");
   skSkinData1->SetSkinnableForm(true);
@@ -162,8 +160,8 @@ void TMainForm::CreateComponents() {
   skSkinData1->AnimationForAllWindows = false;
   skSkinData1->SetSkinIndex(0);
   // The skin is read here rather than with the other references: the skin
-  // form made next paints at once and waits for the fonts' set-up, which
-  // goes on meanwhile on its helper thread.
+  // form made next paints at once and would wait for the fonts' set-up,
+  // which goes on meanwhile on its helper thread.
   skSkinData1->SetSkinList(skCompressedSkinList1);
 
   skSkinForm1 = Make<TskSkinForm>(u"skSkinForm1");

@@ -61,7 +61,6 @@ void TskCompressedStoredSkin::SetCompressedFileName(const std::u16string& value)
 }
 
 void TskCompressedStoredSkin::ReadSkinProperty(std::span<const BYTE> stream) {
-  prepared_ = {};
   buffer_.clear();
   SkinPackageReader reader(stream);
   if (reader.ReadInt32() > kHeaderVersion) return;
@@ -80,7 +79,6 @@ void TskCompressedStoredSkin::WriteSkinProperty(std::vector<BYTE>& stream) const
 }
 
 void TskCompressedStoredSkin::ReadCompressedData(std::span<const BYTE> stream) {
-  prepared_ = {};
   buffer_.assign(stream.begin(), stream.end());
 }
 
@@ -89,7 +87,6 @@ void TskCompressedStoredSkin::WriteCompressedData(std::vector<BYTE>& stream) con
 }
 
 void TskCompressedStoredSkin::ReadCompressedFile(const std::u16string& path) {
-  prepared_ = {};
   buffer_.clear();
   ReadSkinProperty(ReadFileBytes(path));
 }
@@ -102,7 +99,6 @@ void TskCompressedStoredSkin::BuildFromDefinitionFile(const std::u16string& path
     if (!ini.SectionExists(section)) return;
   }
   const std::u16string folder = FolderOf(path);
-  prepared_ = {};
   buffer_.clear();
 
   SkinPackageWriter package;
@@ -124,14 +120,6 @@ void TskCompressedStoredSkin::BuildFromDefinitionFile(const std::u16string& path
   buffer_ = DeflateSkin(package.Bytes());
 }
 
-void TskCompressedStoredSkin::PrepareUnpack() {
-  if (buffer_.empty() || prepared_.valid()) return;
-  prepared_ = std::async(std::launch::async, [this] { return InflateSkin(buffer_); });
-}
-
-std::vector<BYTE> TskCompressedStoredSkin::Unpack() const {
-  if (prepared_.valid()) return prepared_.get();
-  return InflateSkin(buffer_);
-}
+std::vector<BYTE> TskCompressedStoredSkin::Unpack() const { return InflateSkin(buffer_); }
 
 }  // namespace qb

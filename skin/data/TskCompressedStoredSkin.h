@@ -10,7 +10,6 @@
 // Form B (the form property "CompressedData") is the zlib stream alone.
 #pragma once
 
-#include <future>
 #include <span>
 #include <string>
 #include <vector>
@@ -62,11 +61,6 @@ class TskCompressedStoredSkin : public TComponent {
   // The skin package: the whole zlib stream inflated. Throws
   // EDecompressionError ("compression error") on bad data.
   std::vector<BYTE> Unpack() const;
-  // Starts inflating the buffer on a helper thread, so that a program can
-  // overlap it with other start-up work; the next Unpack takes that result
-  // (or its error) instead of inflating again. Reading a new buffer first
-  // waits for the helper and drops its result.
-  void PrepareUnpack();
 
  private:
   bool SettersImportFiles() const;
@@ -75,9 +69,6 @@ class TskCompressedStoredSkin : public TComponent {
   std::u16string fileName_;
   std::u16string compressedFileName_;
   std::vector<BYTE> buffer_;
-  // Declared after the buffer so that it is waited for before the buffer
-  // goes.
-  mutable std::future<std::vector<BYTE>> prepared_;
 };
 
 // The part of a path after its last "/" or "\".
