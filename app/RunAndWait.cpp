@@ -10,9 +10,13 @@
 namespace qb {
 
 int RunAndWait(std::u16string_view commandLine, int /*showValue*/) {
-  std::optional<Process> process = CreateProcess(commandLine);
+  // The guard goes before the process it guards, and is armed before the
+  // child can send anything.
+  std::optional<Process> process;
+  ChildProcessGuard guard;
+  process = CreateProcess(commandLine);
   if (!process) return -1;
-  const ChildProcessGuard guard(*process);
+  guard.Guard(*process);
   while (WaitForSingleObject(*process, 0) == WAIT_TIMEOUT) {
     if (TApplication* application = Application()) application->ProcessMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

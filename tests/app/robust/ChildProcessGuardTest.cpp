@@ -3,10 +3,17 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
+#include <string>
+#include <thread>
 
 #include "platform/process/Process.h"
+#include "tests/support/TempDir.h"
 
 namespace qb {
 namespace {
@@ -32,7 +39,8 @@ TEST(ChildProcessGuard, ChildStillRunningWhenTheWaitIsLeftEarlyIsEnded) {
   std::optional<Process> child = CreateProcess(u"/bin/sleep 60");
   ASSERT_TRUE(child.has_value());
   try {
-    const ChildProcessGuard guard(*child);
+    ChildProcessGuard guard;
+    guard.Guard(*child);
     throw std::runtime_error("the pump failed");
   } catch (const std::runtime_error&) {
   }
@@ -49,7 +57,8 @@ TEST(ChildProcessGuard, EndedChildIsLeftAloneAndDispositionsComeBack) {
   std::optional<Process> child = CreateProcess(u"/bin/true");
   ASSERT_TRUE(child.has_value());
   {
-    const ChildProcessGuard guard(*child);
+    ChildProcessGuard guard;
+    guard.Guard(*child);
     EXPECT_NE(Disposition(SIGTERM), SIG_DFL) << "a termination would end the child first";
     EXPECT_EQ(Disposition(SIGHUP), SIG_IGN) << "an ignored signal stays ignored";
     ASSERT_TRUE(child->Wait(10000));
@@ -57,6 +66,41 @@ TEST(ChildProcessGuard, EndedChildIsLeftAloneAndDispositionsComeBack) {
   EXPECT_EQ(Disposition(SIGTERM), SIG_DFL);
   EXPECT_EQ(Disposition(SIGHUP), SIG_IGN);
   EXPECT_EQ(child->ExitCode(), 0u);
+}
+
+// The child may signal the tool before the tool knows the child's id: the
+// signal waits for the guard to learn it, then ends both.
+TEST(ChildProcessGuardDeathTest, SignalThatComesWhileTheChildStartsEndsTheChildToo) {
+  const test::TempDir temp;
+  const std::filesystem::path pidFile = temp.Path() / "child.pid";
+  EXPECT_EXIT(
+      {
+        ChildProcessGuard guard;
+        raise(SIGTERM);
+        std::optional<Process> child = CreateProcess(u"/bin/sleep 60");
+        std::ofstream(pidFile) << child->Id() << std::endl;
+        guard.Guard(*child);
+        std::exit(0);
+      },
+      ::testing::KilledBySignal(SIGTERM), "");
+  pid_t child = 0;
+  std::ifstream(pidFile) >> child;
+  ASSERT_GT(child, 0);
+  // A child that has ended but waits for its reaper counts as gone.
+  const auto runs = [child] {
+    std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return false;
+    const std::size_t end = line.rfind(')');
+    return end != std::string::npos && end + 2 < line.size() && line[end + 2] != 'Z';
+  };
+  bool gone = false;
+  for (int i = 0; i < 1000 && !gone; ++i) {
+    gone = !runs();
+    if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (!gone) kill(child, SIGKILL);
+  EXPECT_TRUE(gone) << "generous: the child only has to go at all";
 }
 
 }  // namespace
