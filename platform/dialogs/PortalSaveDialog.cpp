@@ -61,7 +61,7 @@ PortalOutcome Converse(const std::string& address, const SaveDialogRequest& requ
     }
     if (!bus->Exchange(kStopLatency)) return {};
     while (BusMessage message = bus->Next()) {
-      if (dbus_message_get_reply_serial(message.get()) == serial) {
+      if (LibDBus().message_get_reply_serial(message.get()) == serial) {
         handle = ReadRequestHandle(message.get());
         if (!handle) return {};
         // A portal older than the predictable path names another one.

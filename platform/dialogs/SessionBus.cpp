@@ -9,13 +9,13 @@ namespace {
 
 class BusError {
  public:
-  BusError() { dbus_error_init(&error_); }
-  ~BusError() { dbus_error_free(&error_); }
+  BusError() { LibDBus().error_init(&error_); }
+  ~BusError() { LibDBus().error_free(&error_); }
   BusError(const BusError&) = delete;
   BusError& operator=(const BusError&) = delete;
 
   DBusError* operator&() { return &error_; }
-  bool IsSet() const { return dbus_error_is_set(&error_); }
+  bool IsSet() const { return LibDBus().error_is_set(&error_); }
 
  private:
   DBusError error_;
@@ -35,45 +35,47 @@ std::optional<std::string> SessionBus::Address() {
 }
 
 std::unique_ptr<SessionBus> SessionBus::Connect(const std::string& address) {
-  dbus_threads_init_default();
+  if (!DBusLibrary::System()) return nullptr;
+  LibDBus().threads_init_default();
   BusError error;
-  DBusConnection* connection = dbus_connection_open_private(address.c_str(), &error);
+  DBusConnection* connection = LibDBus().connection_open_private(address.c_str(), &error);
   if (!connection) return nullptr;
   std::unique_ptr<SessionBus> bus(new SessionBus(connection));
   // libdbus ends the whole process when a connection drops unless told not
   // to; a bus that goes away only ends this conversation.
-  dbus_connection_set_exit_on_disconnect(connection, FALSE);
-  if (!dbus_bus_register(connection, &error)) return nullptr;
+  LibDBus().connection_set_exit_on_disconnect(connection, FALSE);
+  if (!LibDBus().bus_register(connection, &error)) return nullptr;
   return bus;
 }
 
 SessionBus::~SessionBus() {
-  dbus_connection_close(connection_);
-  dbus_connection_unref(connection_);
+  LibDBus().connection_close(connection_);
+  LibDBus().connection_unref(connection_);
 }
 
 std::string SessionBus::UniqueName() const {
-  const char* name = dbus_bus_get_unique_name(connection_);
+  const char* name = LibDBus().bus_get_unique_name(connection_);
   return name ? name : "";
 }
 
 bool SessionBus::AddMatch(const std::string& rule) {
   BusError error;
-  dbus_bus_add_match(connection_, rule.c_str(), &error);
+  LibDBus().bus_add_match(connection_, rule.c_str(), &error);
   return !error.IsSet();
 }
 
 dbus_uint32_t SessionBus::Send(DBusMessage* message) {
   dbus_uint32_t serial = 0;
-  return dbus_connection_send(connection_, message, &serial) ? serial : 0;
+  return LibDBus().connection_send(connection_, message, &serial) ? serial : 0;
 }
 
 bool SessionBus::Exchange(std::chrono::milliseconds wait) {
-  return dbus_connection_read_write(connection_, int(wait.count())) && dbus_connection_get_is_connected(connection_);
+  return LibDBus().connection_read_write(connection_, int(wait.count())) &&
+         LibDBus().connection_get_is_connected(connection_);
 }
 
-void SessionBus::Flush() { dbus_connection_flush(connection_); }
+void SessionBus::Flush() { LibDBus().connection_flush(connection_); }
 
-BusMessage SessionBus::Next() { return BusMessage(dbus_connection_pop_message(connection_)); }
+BusMessage SessionBus::Next() { return BusMessage(LibDBus().connection_pop_message(connection_)); }
 
 }  // namespace qb

@@ -2,17 +2,17 @@
 // ours. libdbus appears only in this folder.
 #pragma once
 
-#include <dbus/dbus.h>
-
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "platform/dialogs/DBusLibrary.h"
+
 namespace qb {
 
 struct DBusMessageRelease {
-  void operator()(DBusMessage* message) const { dbus_message_unref(message); }
+  void operator()(DBusMessage* message) const { LibDBus().message_unref(message); }
 };
 using BusMessage = std::unique_ptr<DBusMessage, DBusMessageRelease>;
 
@@ -22,7 +22,8 @@ class SessionBus {
   // XDG_RUNTIME_DIR; nothing when neither is there. Never starts a bus:
   // one made up just for us could not have a portal anyway.
   static std::optional<std::string> Address();
-  // Connects and says hello; null when the bus cannot be reached.
+  // Connects and says hello; null when the bus cannot be reached or there
+  // is no libdbus to reach it with.
   static std::unique_ptr<SessionBus> Connect(const std::string& address);
   ~SessionBus();
   SessionBus(const SessionBus&) = delete;
