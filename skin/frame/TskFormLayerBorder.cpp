@@ -66,6 +66,7 @@ TskFormLayerBorder::~TskFormLayerBorder() { HideLayer(); }
 
 void TskFormLayerBorder::PrepareLayer(const TskSkinData* skinData) {
   record_ = nullptr;
+  stripsBuiltFor_.reset();
   if (skinData == nullptr || skinData->Empty()) return;
   const TskDataSkinLayerFrame& record = skinData->LayerFrame();
   if (record.pictureindex == -1 || record.ActiveImage == nullptr) return;
@@ -85,6 +86,26 @@ SIZE TskFormLayerBorder::PictureSize() const {
 
 RECT TskFormLayerBorder::OuterFor(const RECT& form) const {
   return LayerOuterRect(*record_, PictureSize(), form, host_.LayerRolledUp());
+}
+
+bool TskFormLayerBorder::StripInputs::operator==(const StripInputs& other) const {
+  const auto sameSize = [](SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; };
+  return sameSize(size, other.size) && active == other.active && formActive == other.formActive &&
+         rolledUp == other.rolledUp && buttonsOffset == other.buttonsOffset && hotIndex == other.hotIndex &&
+         pressedIndex == other.pressedIndex && iconSize.has_value() == other.iconSize.has_value() &&
+         (!iconSize || sameSize(*iconSize, *other.iconSize)) && objects == other.objects;
+}
+
+TskFormLayerBorder::StripInputs TskFormLayerBorder::CurrentStripInputs(int width, int height) const {
+  StripInputs inputs{SIZE{width, height}, active_, host_.LayerFormActive(), host_.LayerRolledUp(),
+                     host_.LayerButtonsOffset(), hotIndex_, pressedIndex_, host_.LayerIconSize(), {}};
+  for (const auto& object : host_.LayerObjects())
+    inputs.objects.emplace_back(object.get(), object->Visible, object->Enabled);
+  return inputs;
+}
+
+void TskFormLayerBorder::EnsureLayerStrips(int width, int height) {
+  if (stripsBuiltFor_ != CurrentStripInputs(width, height)) BuildLayerStrips(width, height);
 }
 
 void TskFormLayerBorder::BuildLayerStrips(int width, int height) {
@@ -132,6 +153,7 @@ void TskFormLayerBorder::BuildLayerStrips(int width, int height) {
     copyColumn(s, rightColumn, *strips_[lsRight], RECT{0, 0, sizes.rightWidth, sizes.sideHeight});
   for (auto& strip : strips_)
     if (strip != nullptr) strip->Premultiply();
+  stripsBuiltFor_ = CurrentStripInputs(width, height);
 }
 
 void TskFormLayerBorder::LayoutLayerObjects(int widthChange) {
@@ -234,7 +256,7 @@ void TskFormLayerBorder::UpdateLayer(const RECT& form) {
   if (!visible_ || record_ == nullptr) return;
   const RECT outer = OuterFor(form);
   outer_ = SIZE{Width(outer), Height(outer)};
-  BuildLayerStrips(outer_.cx, outer_.cy);
+  EnsureLayerStrips(outer_.cx, outer_.cy);
   PresentAll();
   PlaceAll(outer);
 }
@@ -270,6 +292,7 @@ void TskFormLayerBorder::HideLayer() {
   leaveTimer_->SetEnabled(false);
   for (auto& window : windows_) window.reset();
   for (auto& strip : strips_) strip.reset();
+  stripsBuiltFor_.reset();
 }
 
 void TskFormLayerBorder::ApplyLayerAlpha() {

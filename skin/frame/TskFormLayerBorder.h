@@ -14,6 +14,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include "platform/WinTypes.h"
 #include "skin/data/TskBitmap.h"
@@ -88,10 +91,26 @@ class TskFormLayerBorder {
  private:
   friend class TskFormLayerWindow;
 
+  // What the strips' pixels depend on besides the drawing state of the frame
+  // objects, which changes only with a repaint.
+  struct StripInputs {
+    SIZE size;
+    bool active, formActive, rolledUp;
+    int buttonsOffset, hotIndex, pressedIndex;
+    std::optional<SIZE> iconSize;
+    std::vector<std::tuple<const TskActiveSkinObject*, bool, bool>> objects;  // object, visible, enabled
+    bool operator==(const StripInputs& other) const;
+  };
+
   SIZE PictureSize() const;
   RECT OuterFor(const RECT& form) const;
   BYTE CurrentAlpha() const { return BYTE(active_ ? alpha_ : inactiveAlpha_); }
+  StripInputs CurrentStripInputs(int width, int height) const;
   void BuildLayerStrips(int width, int height);
+  // Builds the strips unless they were built for the same inputs: the show
+  // sequence asks again on every size message and activation before the
+  // frame is seen, mostly for the size it already has.
+  void EnsureLayerStrips(int width, int height);
   void LayoutLayerObjects(int widthChange);
   void PresentAll();
   void PlaceAll(const RECT& outer);
@@ -107,6 +126,7 @@ class TskFormLayerBorder {
   FrameMargins margins_;
   SIZE outer_{};
   std::array<std::unique_ptr<TskBitmap>, 4> strips_;
+  std::optional<StripInputs> stripsBuiltFor_;
   std::array<std::unique_ptr<TskFormLayerWindow>, 4> windows_;
   int hotIndex_ = -1;
   int pressedIndex_ = -1;

@@ -640,14 +640,25 @@ void TskSkinForm::UpdateFrame(bool relayout) {
 }
 
 void TskSkinForm::ForceRelayout() {
-  const int width = form_.Width();
-  if (width - 1 < GetMinWidth()) {
-    form_.SetWidth(width + 1);
-    form_.SetWidth(width);
-  } else {
-    form_.SetWidth(width - 1);
-    form_.SetWidth(width);
+  // The layered frame ends at the width it started from: it follows once at
+  // the end instead of being rebuilt for the passing width and back.
+  struct Forcing {
+    bool& flag;
+    explicit Forcing(bool& f) : flag(f) { flag = true; }
+    ~Forcing() { flag = false; }
+  };
+  {
+    const Forcing forcing(forcingRelayout_);
+    const int width = form_.Width();
+    if (width - 1 < GetMinWidth()) {
+      form_.SetWidth(width + 1);
+      form_.SetWidth(width);
+    } else {
+      form_.SetWidth(width - 1);
+      form_.SetWidth(width);
+    }
   }
+  if (LayeredActive() && LayerShown()) layer_->UpdateLayer();
 }
 
 void TskSkinForm::SendNcPaint() {

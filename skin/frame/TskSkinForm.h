@@ -389,6 +389,7 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool firstShowPending_ = true;
   bool inSizeMove_ = false;
   bool sizedInLoop_ = false;
+  bool forcingRelayout_ = false;
   bool fullWindowDrag_ = false;
   bool layerDragActive_ = false;
   bool formActiveFlag_ = false;

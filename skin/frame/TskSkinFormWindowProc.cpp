@@ -340,7 +340,7 @@ void TskSkinForm::OnSize(TMessage& m) {
   }
   snap_.ClearFlags();
   if (skinned_ && skinnable_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) {
-    if (LayeredActive() && LayerShown()) layer_->UpdateLayer();
+    if (LayeredActive() && LayerShown() && !forcingRelayout_) layer_->UpdateLayer();
     UpdateFrame(true);
   } else if (!skinned_ && skinnable_) {
     UpdateRegion(true);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include "platform/backend/RawInput.h"
 #include "platform/gdi/window/ScreenComposer.h"
@@ -175,6 +177,43 @@ TEST_F(LayerWindows, FadeInEndsAtTheRecordsAlpha) {
   EXPECT_EQ(border->LayerAlpha(), skin.data->LayerFrame().alphablendvalue);
   ASSERT_NE(border->Window(lsTop), nullptr);
   EXPECT_TRUE(IsWindowVisible(border->Window(lsTop)->Handle()));
+}
+
+std::vector<std::uint32_t> StripPixels(const TskBitmap& strip) {
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < strip.Height(); ++y) pixels.insert(pixels.end(), strip.ScanLine(y), strip.ScanLine(y) + strip.Width());
+  return pixels;
+}
+
+// A size passed through and left again or a repeated update keeps the
+// strips; a change of size, caption or activation shows on them.
+TEST_F(LayerWindows, TheStripsAreBuiltAgainExactlyWhenWhatTheyShowChanges) {
+  const TskBitmap* kept = border->Strip(lsTop);
+  const Surface shown = ComposeScreen();
+  border->UpdateLayer();
+  skinForm->ForceRelayout();
+  test::ProcessPending(application);
+  EXPECT_EQ(border->Strip(lsTop), kept);
+  EXPECT_EQ(ComposeScreen().At(482 + 16, 254 + 20), shown.At(482 + 16, 254 + 20));
+
+  const struct {
+    const char* what;
+    std::function<void()> change;
+  } changes[] = {
+      {"caption", [this] { form->SetCaption(u"Quillbrook – anders"); }},
+      {"deactivation", [this] { SendMessage(form->Handle(), WM_NCACTIVATE, FALSE, 0); }},
+      {"activation", [this] { SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0); }},
+      {"width", [this] { form->SetWidth(210); }},
+  };
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.what);
+    const std::vector<std::uint32_t> before = StripPixels(*border->Strip(lsTop));
+    c.change();
+    test::ProcessPending(application);
+    border->UpdateLayer();
+    EXPECT_NE(StripPixels(*border->Strip(lsTop)), before);
+  }
+  EXPECT_EQ(border->Strip(lsTop)->Width(), 246);
 }
 
 TEST_F(LayerWindows, DeactivationTakesTheHoverFromTheCloseButton) {
