@@ -6,6 +6,7 @@
 #include <climits>
 #include <memory>
 
+#include "skin/data/Adler32.h"
 #include "skin/data/SkinErrors.h"
 
 namespace qb {
@@ -40,6 +41,8 @@ std::vector<BYTE> InflateSkin(std::span<const BYTE> data, std::size_t limit) {
   z_stream stream{};
   if (inflateInit(&stream) != Z_OK) throw EDecompressionError("compression error");
   const std::unique_ptr<z_stream, InflateEnd> guard(&stream);
+  // The stream's checksum is compared below with our own, faster one.
+  if (inflateValidate(&stream, 0) != Z_OK) throw EDecompressionError("compression error");
   stream.next_in = const_cast<Bytef*>(data.data());
   stream.avail_in = static_cast<uInt>(data.size());
 
@@ -69,6 +72,12 @@ std::vector<BYTE> InflateSkin(std::span<const BYTE> data, std::size_t limit) {
       throw EDecompressionError("compression error");
     }
   }
+  // The inflater still reads the four checksum bytes (big-endian) that end
+  // the stream; they are the last it took.
+  const BYTE* check = stream.next_in - 4;
+  const std::uint32_t expected = std::uint32_t(check[0]) << 24 | std::uint32_t(check[1]) << 16 |
+                                 std::uint32_t(check[2]) << 8 | check[3];
+  if (Adler32(std::span<const BYTE>(out.get(), produced)) != expected) throw EDecompressionError("compression error");
   return std::vector<BYTE>(out.get(), out.get() + produced);
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "skin/data/SkinCompression.h"
+#include "skin/data/SkinErrors.h"
 
 namespace qb {
 namespace {
@@ -28,6 +29,17 @@ TEST(SkinInflate, InflatingGivesBackEveryByteAtAnySize) {
   // Zeros compress a thousandfold: the buffer grows many times over.
   const std::vector<BYTE> zeros(1 << 20, 0);
   EXPECT_EQ(InflateSkin(DeflateSkin(zeros)), zeros);
+}
+
+// The checksum that ends the stream is the only guard against a package
+// whose compressed bytes were changed into other valid ones.
+TEST(SkinInflate, AStreamWhoseChecksumDoesNotMatchIsRefused) {
+  const std::vector<BYTE> packed = DeflateSkin(Patterned(70000));
+  for (std::size_t back = 1; back <= 4; ++back) {
+    std::vector<BYTE> damaged = packed;
+    damaged[damaged.size() - back] ^= 0x01;
+    EXPECT_THROW(InflateSkin(damaged), EDecompressionError) << "checksum byte " << 5 - back << " of 4";
+  }
 }
 
 }  // namespace
