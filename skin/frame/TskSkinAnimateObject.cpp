@@ -103,4 +103,8 @@ void TskSkinAnimateObject::ResetState() {
   ticks_ = kTick;
 }
 
+const std::u16string& TskSkinAnimateObject::CurrentHint() const {
+  return Owner().RestoreState(command) && !restorehint.empty() ? restorehint : hint;
+}
+
 }  // namespace qb

@@ -18,6 +18,8 @@ class TskSkinAnimateObject : public TskActiveSkinObject {
   void MouseUp(int x, int y, TMouseButton button) override;
   void MouseEnter() override;
   void ResetState() override;
+  // The restore hint while the window is in the state its command undoes.
+  const std::u16string& CurrentHint() const override;
 
   // One timer tick; returns whether the shown frame changed.
   bool StepAnimation();

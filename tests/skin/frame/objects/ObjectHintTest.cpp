@@ -6,6 +6,8 @@
 #include "skin/data/DibPixel.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TskResourceStrData.h"
+#include "skin/data/TskDataSkinSectionObject.h"
+#include "skin/frame/TskSkinAnimateObject.h"
 #include "skin/frame/TskSkinForm.h"
 #include "skin/frame/TskSkinHint.h"
 #include "skin/frame/TskSkinStdButtonObject.h"
@@ -109,6 +111,16 @@ TEST_F(ObjectHints, EnteringShowsTheHintBelowThePointerAndTheRestoreHintWhileMax
   skinForm->ShowObjectHint = false;
   maximize.MouseEnter();
   EXPECT_FALSE(hint->Visible()) << "hints switched off";
+}
+
+TEST_F(ObjectHints, AnAnimatedMaximizeButtonShowsItsRestoreHintWhileMaximized) {
+  TskDataSkinSectionObject record(u"maxanimation", u"animate");
+  record.hint = u"Vergrößern";
+  record.Values = {{u"command", u"cmmaximize"}, {u"restorehint", u"Wiederherstellen"}};
+  TskSkinAnimateObject animation(*skinForm, record);
+  EXPECT_EQ(animation.CurrentHint(), u"Vergrößern");
+  skinForm->SetFrameState(wsMaximized);
+  EXPECT_EQ(animation.CurrentHint(), u"Wiederherstellen");
 }
 
 TEST_F(ObjectHints, ClosingMenusHidesTheHintAndADestroyedHintIsForgotten) {
