@@ -11,12 +11,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 
 #include "platform/text/Utf.h"
 #include "tests/app/e2e/Sandbox.h"
 #include "tests/support/FileText.h"
 #include "tests/support/PngRead.h"
+#include "tests/support/ProcessGone.h"
 
 namespace qb::test {
 namespace {
@@ -51,26 +51,6 @@ pid_t RecordedPid(const Sandbox& box) {
   pid_t pid = 0;
   std::ifstream(PidFileOf(box)) >> pid;
   return pid;
-}
-
-// A process that has ended but waits for its reaper counts as gone: it runs
-// no more code and holds no files.
-bool ProcessRuns(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  if (!std::getline(stat, line)) return false;
-  const std::size_t close = line.rfind(')');
-  return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
-}
-
-// Generous, because a signalled process may take a moment to go.
-bool GoneWithin(pid_t pid, std::chrono::seconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (ProcessRuns(pid)) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return true;
 }
 
 bool IsPdf(const fs::path& file) { return Content(file).starts_with("%PDF-"); }

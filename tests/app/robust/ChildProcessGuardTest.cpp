@@ -9,10 +9,9 @@
 #include <fstream>
 #include <optional>
 #include <stdexcept>
-#include <string>
-#include <thread>
 
 #include "platform/process/Process.h"
+#include "tests/support/ProcessGone.h"
 #include "tests/support/TempDir.h"
 
 namespace qb {
@@ -86,19 +85,7 @@ TEST(ChildProcessGuardDeathTest, SignalThatComesWhileTheChildStartsEndsTheChildT
   pid_t child = 0;
   std::ifstream(pidFile) >> child;
   ASSERT_GT(child, 0);
-  // A child that has ended but waits for its reaper counts as gone.
-  const auto runs = [child] {
-    std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
-    std::string line;
-    if (!std::getline(stat, line)) return false;
-    const std::size_t end = line.rfind(')');
-    return end != std::string::npos && end + 2 < line.size() && line[end + 2] != 'Z';
-  };
-  bool gone = false;
-  for (int i = 0; i < 1000 && !gone; ++i) {
-    gone = !runs();
-    if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  const bool gone = test::GoneWithin(child, std::chrono::seconds(10));
   if (!gone) kill(child, SIGKILL);
   EXPECT_TRUE(gone) << "generous: the child only has to go at all";
 }
