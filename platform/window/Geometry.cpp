@@ -121,7 +121,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int heig
   if (flags & SWP_HIDEWINDOW) hwnd->style &= ~WS_VISIBLE;
   const bool visible = IsWindowVisible(hwnd);
 
-  if (hwnd->top && sized) hwnd->top->store.Resize(hwnd->Width(), hwnd->Height());
+  if (hwnd->top && sized) hwnd->top->storeResized = true;
   const bool repaint = visible && (sized || (flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) || (hwnd->parent && (moved || restacked)));
   if (repaint && (!(flags & SWP_NOREDRAW) || (hwnd->top && sized))) {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -22,6 +22,17 @@ POINT StoreOrigin(HWND hwnd) {
   return POINT{screen.x - top->rect.left, screen.y - top->rect.top};
 }
 
+// A top-level window's store, cleared to the window's size when it was
+// resized since it was last used.
+Surface& StoreOf(HWND top) {
+  TopLevelParts& parts = *top->top;
+  if (parts.storeResized) {
+    parts.store.Resize(top->Width(), top->Height());
+    parts.storeResized = false;
+  }
+  return parts.store;
+}
+
 // The pixels of the window's rectangle that its shape keeps, in store coordinates.
 Region ShapedWindowArea(HWND hwnd) {
   const POINT origin = StoreOrigin(hwnd);
@@ -93,7 +104,7 @@ PaintTarget GetPaintTarget(HWND hwnd, bool wholeWindow) {
   PaintTarget target;
   if (!IsLive(hwnd)) return target;
   const HWND top = TopLevelOf(hwnd);
-  target.store = &top->top->store;
+  target.store = &StoreOf(top);
   target.windowOrigin = StoreOrigin(hwnd);
   target.clientOrigin = POINT{target.windowOrigin.x + hwnd->client.left, target.windowOrigin.y + hwnd->client.top};
   if (!IsWindowVisible(hwnd)) return target;
@@ -158,7 +169,7 @@ std::vector<ScreenWindow> VisibleTopLevelsBottomToTop() {
     ScreenWindow entry;
     entry.hwnd = w;
     entry.rect = w->rect;
-    entry.store = &w->top->store;
+    entry.store = &StoreOf(w);
     entry.shape = w->shape ? &*w->shape : nullptr;
     entry.layered = (w->exStyle & WS_EX_LAYERED) != 0;
     entry.layeredState = entry.layered ? &w->top->layered : nullptr;

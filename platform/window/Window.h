@@ -23,7 +23,11 @@ struct WindowClass {
 
 // What only top-level windows have.
 struct TopLevelParts {
+  // The backing store. A size change only marks it: StoreOf clears it to
+  // the new size when it is next used. Forms are resized several times
+  // while they are laid out hidden, and each clear wrote megabytes.
   Surface store;
+  bool storeResized = true;
   LayeredState layered;
 };
 

@@ -161,7 +161,7 @@ HWND CreateWindowEx(DWORD exStyle, std::u16string_view className, std::u16string
   hwnd->client = RECT{clientInParent.left - hwnd->rect.left, clientInParent.top - hwnd->rect.top,
                       clientInParent.right - hwnd->rect.left, clientInParent.bottom - hwnd->rect.top};
   if (!hwnd->parent) {
-    hwnd->top->store.Resize(hwnd->Width(), hwnd->Height());
+    hwnd->top->storeResized = true;
     ui.backend->PlaceWindow(hwnd, hwnd->rect);
   }
   if (SendMessage(hwnd, WM_CREATE, 0, LPARAM(&create)) == -1) {
