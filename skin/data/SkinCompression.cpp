@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <memory>
 
@@ -46,41 +47,35 @@ std::vector<BYTE> InflateSkin(std::span<const BYTE> data, std::size_t limit) {
   stream.next_in = const_cast<Bytef*>(data.data());
   stream.avail_in = static_cast<uInt>(data.size());
 
-  // Start from a generous ratio and grow geometrically; the limit bounds
-  // the work any input can cause. Skin pictures pack about 33 : 1, so a
-  // start at 32 : 1 grew and copied the whole package once; pages of the
-  // buffer that are never written cost nothing. The buffer is not cleared
-  // first: inflate writes every byte that is kept, and clearing the
-  // megabytes of a skin cost a third as much as inflating them.
-  std::size_t capacity = std::min(limit, std::max<std::size_t>(data.size() * 64, 4096));
-  auto out = std::make_unique_for_overwrite<BYTE[]>(capacity);
-  std::size_t produced = 0;
-  for (;;) {
-    if (produced == capacity) {
-      if (capacity >= limit) throw EDecompressionError("compression error: the skin package is too large");
-      const std::size_t grown = std::min(limit, capacity * 2);
-      auto larger = std::make_unique_for_overwrite<BYTE[]>(grown);
-      std::copy_n(out.get(), produced, larger.get());
-      out = std::move(larger);
-      capacity = grown;
+  // The inflater writes through a small chunk that stays in the cache; each
+  // chunk is checksummed there and appended to the result. The result is
+  // reserved at a generous ratio first (skin pictures pack about 33 : 1):
+  // reserved pages that are never written cost nothing, and each page of
+  // the package is written once, which matters more at start-up than the
+  // copy from the chunk.
+  std::vector<BYTE> out;
+  out.reserve(std::min(limit, std::max<std::size_t>(data.size() * 64, 4096)));
+  std::array<BYTE, 64 * 1024> chunk;
+  std::uint32_t adler = 1;
+  for (int status = Z_OK; status != Z_STREAM_END;) {
+    stream.next_out = chunk.data();
+    stream.avail_out = static_cast<uInt>(chunk.size());
+    status = inflate(&stream, Z_NO_FLUSH);
+    if (status != Z_OK && status != Z_STREAM_END) throw EDecompressionError("compression error");
+    const std::span<const BYTE> produced(chunk.data(), chunk.size() - stream.avail_out);
+    if (produced.size() > limit - out.size()) {
+      throw EDecompressionError("compression error: the skin package is too large");
     }
-    stream.next_out = out.get() + produced;
-    stream.avail_out = static_cast<uInt>(std::min<std::size_t>(capacity - produced, UINT_MAX));
-    const uInt before = stream.avail_out;
-    const int status = inflate(&stream, Z_NO_FLUSH);
-    produced += before - stream.avail_out;
-    if (status == Z_STREAM_END) break;
-    if (status != Z_OK && !(status == Z_BUF_ERROR && stream.avail_out == 0)) {
-      throw EDecompressionError("compression error");
-    }
+    adler = Adler32(produced, adler);
+    out.insert(out.end(), produced.begin(), produced.end());
   }
   // The inflater still reads the four checksum bytes (big-endian) that end
   // the stream; they are the last it took.
   const BYTE* check = stream.next_in - 4;
   const std::uint32_t expected = std::uint32_t(check[0]) << 24 | std::uint32_t(check[1]) << 16 |
                                  std::uint32_t(check[2]) << 8 | check[3];
-  if (Adler32(std::span<const BYTE>(out.get(), produced)) != expected) throw EDecompressionError("compression error");
-  return std::vector<BYTE>(out.get(), out.get() + produced);
+  if (adler != expected) throw EDecompressionError("compression error");
+  return out;
 }
 
 }  // namespace qb
