@@ -188,11 +188,13 @@ Dib ReadBmp(std::span<const BYTE> input) {
     return dib;
   }
   if (pixels.size() < imageBytes) Fail("pixel data truncated");
-  dib.bits.resize(imageBytes);
+  // Appended row by row rather than cleared first and overwritten: a skin's
+  // pictures are megabytes that start-up would otherwise write twice.
+  dib.bits.reserve(imageBytes);
   for (int y = 0; y < dib.height; ++y) {
     const int sourceRow = topDown ? y : dib.height - 1 - y;
-    std::copy_n(pixels.begin() + std::ptrdiff_t(std::size_t(sourceRow) * stride), stride,
-                dib.bits.begin() + std::ptrdiff_t(std::size_t(y) * stride));
+    const auto row = pixels.begin() + std::ptrdiff_t(std::size_t(sourceRow) * stride);
+    dib.bits.insert(dib.bits.end(), row, row + std::ptrdiff_t(stride));
   }
   return dib;
 }
