@@ -7,7 +7,15 @@
 #include "toolkit/app/TApplication.h"
 #include "toolkit/dialogs/MessageBox.h"
 
+#include <malloc.h>
+
 int main() {
+  // Start-up builds and drops megabyte-sized buffers (the unpacked skin,
+  // its pictures, window surfaces of forms still being laid out). Served
+  // from fresh mappings each, every page of them faulted in again; kept in
+  // the heap, the next buffer reuses pages that are already there.
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
   // The first paint needs fonts; their matching set-up loads meanwhile.
   qb::FontFace::PrepareMatching();
   qb::TApplication application;
