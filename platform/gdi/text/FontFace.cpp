@@ -10,11 +10,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <future>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "platform/Check.h"
+#include "platform/gdi/text/FontAnswerCache.h"
 #include "platform/text/Utf.h"
 
 namespace qb {
@@ -38,26 +41,63 @@ struct FaceKey {
   }
 };
 
-struct MatchKey {
-  std::string family;
-  bool bold;
-  bool italic;
-  friend bool operator<(const MatchKey& a, const MatchKey& b) {
-    return std::tie(a.family, a.bold, a.italic) < std::tie(b.family, b.bold, b.italic);
+// What the remembered answers were drawn from besides files: fontconfig's
+// version, the folder we add, how we ask, and the environment fontconfig
+// reads.
+std::vector<std::string> AnswerKeys() {
+  std::vector<std::string> keys{"fontconfig " + std::to_string(FcGetVersion()),
+                                std::string("extra fonts ") + kExtraFontFolder,
+                                "scalable faces, regular or bold, roman or italic"};
+  for (const char* name : {"FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT", "HOME", "XDG_CONFIG_HOME",
+                           "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+    const char* value = std::getenv(name);
+    keys.push_back(std::string(name) + (value != nullptr ? "=" + std::string(value) : " unset"));
   }
-};
+  return keys;
+}
 
-struct FaceMatch {
-  bool found = false;
-  std::string file;
-  int index = 0;
-  bool isBold = false;  // whether the face is bold or italic by itself
-  bool isItalic = false;
-};
+// The files and folders a configuration was drawn from, and the places
+// where a user's own configuration would appear.
+FontAnswerInputs AnswerInputs(FcConfig* config) {
+  FontAnswerInputs inputs{AnswerKeys(), {}};
+  const auto add = [&inputs](FcStrList* list, bool withFolder) {
+    if (list == nullptr) return;
+    while (const FcChar8* item = FcStrListNext(list)) {
+      const std::filesystem::path path(reinterpret_cast<const char*>(item));
+      inputs.paths.push_back(path);
+      if (withFolder) inputs.paths.push_back(path.parent_path());
+    }
+    FcStrListDone(list);
+  };
+  add(FcConfigGetConfigFiles(config), true);
+  add(FcConfigGetConfigDirs(config), false);
+  add(FcConfigGetFontDirs(config), false);
+  inputs.paths.emplace_back(kExtraFontFolder);
+  const char* home = std::getenv("HOME");
+  const char* configHome = std::getenv("XDG_CONFIG_HOME");
+  if (home != nullptr && *home == '/') {
+    inputs.paths.push_back(std::filesystem::path(home) / ".fonts.conf");
+    inputs.paths.push_back(std::filesystem::path(home) / ".fonts.conf.d");
+  }
+  std::filesystem::path userConfig;
+  if (configHome != nullptr && *configHome == '/') {
+    userConfig = std::filesystem::path(configHome) / "fontconfig";
+  } else if (home != nullptr && *home == '/') {
+    userConfig = std::filesystem::path(home) / ".config/fontconfig";
+  }
+  if (!userConfig.empty()) {
+    inputs.paths.push_back(userConfig);
+    for (const char* name : {"fonts.conf", "conf.d"}) inputs.paths.push_back(userConfig / name);
+  }
+  std::sort(inputs.paths.begin(), inputs.paths.end());
+  inputs.paths.erase(std::unique(inputs.paths.begin(), inputs.paths.end()), inputs.paths.end());
+  return inputs;
+}
 
-// The FreeType library, the fontconfig set-up and the table of open faces.
-// It is made on first use and deliberately never destroyed: fonts may be
-// freed during static destruction, after which FreeType must still be there.
+// The FreeType library, the answers to font questions and the table of open
+// faces. It is made on first use and deliberately never destroyed: fonts
+// may be freed during static destruction, after which FreeType must still
+// be there.
 class FontLibrary {
  public:
   static FontLibrary& Get() {
@@ -68,13 +108,19 @@ class FontLibrary {
   FT_Library Ft() const { return ft_; }
 
   // The file and face index for a family, and whether that face is bold or
-  // italic by itself. Each question is put to fontconfig once per process:
-  // its substitution rules cost more than all the rest of a face's set-up.
-  const FaceMatch& Match(const std::string& family, bool bold, bool italic) {
-    const MatchKey key{family, bold, italic};
-    const auto known = matches_.find(key);
-    if (known != matches_.end()) return known->second;
-    return matches_.emplace(key, AskFontconfig(family, bold, italic)).first->second;
+  // italic by itself. Each question is put to fontconfig once per process,
+  // and not at all while an answer from an earlier run is still valid: its
+  // configuration takes longer to load than the rest of our start-up.
+  const FontAnswer& Match(const std::string& family, bool bold, bool italic) {
+    const FontQuestion question{family, bold, italic};
+    if (const auto known = matches_.find(question); known != matches_.end()) return known->second;
+    Settle();
+    if (const auto remembered = remembered_.find(question); remembered != remembered_.end()) {
+      return matches_.emplace(question, remembered->second).first->second;
+    }
+    const FontAnswer& answer = matches_.emplace(question, AskFontconfig(question)).first->second;
+    Remember();
+    return answer;
   }
 
   // Faces stay open for the whole run: windows recreate their fonts on
@@ -82,15 +128,20 @@ class FontLibrary {
   // render the glyphs again.
   std::map<FaceKey, std::shared_ptr<FontFace>> faces;
 
-  void StartLoadingConfig() {
-    if (config_ || loading_.valid()) return;
-    loading_ = std::async(std::launch::async, LoadConfig);
+  void StartPreparing() {
+    if (settled_ || preparing_.valid()) return;
+    preparing_ = std::async(std::launch::async, Prepare);
     // A program that ends before its first lookup must not leave the helper
     // inside fontconfig while the process tears down.
-    std::atexit([] { Get().Config(); });
+    std::atexit([] { Get().Settle(); });
   }
 
  private:
+  struct Prepared {
+    std::optional<FontAnswers> remembered;
+    FcConfig* config = nullptr;
+  };
+
   FontLibrary() { FT_Init_FreeType(&ft_); }
 
   static FcConfig* LoadConfig() {
@@ -99,23 +150,53 @@ class FontLibrary {
     return config;
   }
 
+  // The remembered answers, and fontconfig's configuration only when they
+  // cannot be trusted.
+  static Prepared Prepare() {
+    Prepared prepared;
+    if (const auto file = FontAnswerFile()) prepared.remembered = LoadFontAnswers(*file, AnswerKeys());
+    if (!prepared.remembered) prepared.config = LoadConfig();
+    return prepared;
+  }
+
+  // Takes over the helper's work, or does it here when there was no helper.
+  void Settle() {
+    if (settled_) return;
+    Prepared prepared = preparing_.valid() ? preparing_.get() : Prepare();
+    remembered_ = std::move(prepared.remembered).value_or(FontAnswers{});
+    config_ = prepared.config;
+    settled_ = true;
+  }
+
   FcConfig* Config() {
-    if (!config_) config_ = loading_.valid() ? loading_.get() : LoadConfig();
+    Settle();
+    if (!config_) config_ = LoadConfig();
     return config_;
   }
 
-  FaceMatch AskFontconfig(const std::string& family, bool bold, bool italic) {
+  // This run's answers and the remembered ones, for the next runs.
+  void Remember() {
+    const auto file = FontAnswerFile();
+    if (!file) return;
+    FontAnswers answers = remembered_;
+    for (const auto& [question, answer] : matches_) answers.insert_or_assign(question, answer);
+    SaveFontAnswers(*file, AnswerInputs(Config()), answers);
+  }
+
+  FontAnswer AskFontconfig(const FontQuestion& question) {
     FcPattern* pattern = FcPatternCreate();
-    if (!family.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    if (!question.family.empty()) {
+      FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(question.family.c_str()));
+    }
+    FcPatternAddInteger(pattern, FC_WEIGHT, question.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, question.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
     FcConfigSubstitute(Config(), pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
     FcPattern* match = FcFontMatch(Config(), pattern, &result);
     FcPatternDestroy(pattern);
-    FaceMatch found;
+    FontAnswer found;
     if (!match) return found;
     FcChar8* path = nullptr;
     int weight = FC_WEIGHT_REGULAR;
@@ -132,11 +213,12 @@ class FontLibrary {
   }
 
   FT_Library ft_ = nullptr;
+  // The helper's work, until the first question takes it over.
+  std::future<Prepared> preparing_;
+  bool settled_ = false;
   FcConfig* config_ = nullptr;
-  // Fontconfig on a helper thread until the first question; nothing else
-  // touches fontconfig before that question joins it.
-  std::future<FcConfig*> loading_;
-  std::map<MatchKey, FaceMatch> matches_;
+  FontAnswers remembered_;
+  std::map<FontQuestion, FontAnswer> matches_;
 };
 
 int Round(double v) { return int(std::lround(v)); }
@@ -164,7 +246,7 @@ struct FontFace::Impl {
   }
 };
 
-void FontFace::PrepareMatching() { FontLibrary::Get().StartLoadingConfig(); }
+void FontFace::PrepareMatching() { FontLibrary::Get().StartPreparing(); }
 
 FontFace::FontFace(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
@@ -179,7 +261,7 @@ std::shared_ptr<FontFace> FontFace::For(const LOGFONT& lf) {
 
   auto impl = std::make_unique<Impl>();
   impl->mono = key.mono;
-  const FaceMatch* match = &library.Match(ToUtf8(name), key.bold, key.italic);
+  const FontAnswer* match = &library.Match(ToUtf8(name), key.bold, key.italic);
   if (!match->found || FT_New_Face(library.Ft(), match->file.c_str(), match->index, &impl->face) != 0) {
     // Without any usable face the fontconfig default has to do.
     match = &library.Match("", key.bold, key.italic);

@@ -41,9 +41,10 @@ class FontFace {
   // The shared face for a description; never null (a missing face name falls
   // back to fontconfig's choice).
   static std::shared_ptr<FontFace> For(const LOGFONT& description);
-  // Starts reading fontconfig's set-up, the largest part of the first
-  // lookup, on a helper thread, so that a program can overlap it with its
-  // own start; to be called from the thread that looks fonts up.
+  // Starts the largest part of the first lookup on a helper thread, so that
+  // a program can overlap it with its own start: checking the answers
+  // remembered from earlier runs and, when they cannot be trusted, loading
+  // fontconfig's set-up. To be called from the thread that looks fonts up.
   static void PrepareMatching();
 
   ~FontFace();
