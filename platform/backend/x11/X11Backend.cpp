@@ -220,10 +220,17 @@ void X11Backend::ForgetWindow(HWND hwnd) {
 }
 
 void X11Backend::PresentWindow(HWND hwnd) {
-  const PaintTarget target = GetPaintTarget(hwnd, true);
-  if (!target.store || target.store->Empty()) return;
+  if (!IsLive(hwnd)) return;
   DisplayLock lock(*state_);
   XWindowRecord& record = EnsureXWindow(*state_, hwnd);
+  // A hidden window's picture goes to the server when the window is shown:
+  // forms are laid out and painted several times before that.
+  if (!record.shown) {
+    record.presented = false;
+    return;
+  }
+  const PaintTarget target = GetPaintTarget(hwnd, true);
+  if (target.store->Empty()) return;
   Surface scratch;
   const Surface& picture = *PictureOf(hwnd, *target.store, scratch);
   UploadPicture(*state_, record, picture);
