@@ -78,9 +78,11 @@ struct X11Backend::State {
   std::thread reader;
   POINT lastPointer{-1, -1};  // input side only, under the display lock
   // Input side only, under the display lock: the input method that turns
-  // key presses into the characters of the keyboard layout (none when the
-  // display offers no input method), and the virtual key each pressed key
-  // code went down as, so that its release matches.
+  // key presses into the characters of the keyboard layout (opened at the
+  // first key; none when the display offers no input method), and the
+  // virtual key each pressed key code went down as, so that its release
+  // matches.
+  bool inputMethodTried = false;
   XIM inputMethod = nullptr;
   XIC inputContext = nullptr;
   std::array<int, 256> pressedKeys{};

@@ -142,6 +142,24 @@ int VirtualKeyOf(KeySym keysym) {
   }
 }
 
+namespace {
+
+// Without XSetLocaleModifiers this is Xlib's built-in input method: it
+// gives the layout's characters and talks to no input-method server, so
+// nothing outside can hold up our input. Dead keys and compose sequences
+// are left out. It is opened at the first key: opening it reads the
+// locale's compose table, a good part of a start-up on a display.
+void OpenInputMethod(X11Backend::State& state) {
+  if (state.inputMethodTried) return;
+  state.inputMethodTried = true;
+  state.inputMethod = XOpenIM(state.display, nullptr, nullptr, nullptr);
+  if (state.inputMethod) {
+    state.inputContext = XCreateIC(state.inputMethod, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, nullptr);
+  }
+}
+
+}  // namespace
+
 char32_t TypedCharacter(X11Backend::State& state, XKeyEvent& event) {
   // The forward delete types nothing on the platform we stand in for,
   // while X gives it the character DEL.
@@ -150,6 +168,7 @@ char32_t TypedCharacter(X11Backend::State& state, XKeyEvent& event) {
   char text[64];
   KeySym keysym = NoSymbol;
   std::u16string typed;
+  OpenInputMethod(state);
   if (state.inputContext) {
     Status status = 0;
     const int length = Xutf8LookupString(state.inputContext, &event, text, sizeof text, &keysym, &status);
@@ -177,14 +196,6 @@ void HandleQueuedEvents(X11Backend::State& state) {
 }
 
 void StartInputThread(X11Backend::State& state) {
-  // Without XSetLocaleModifiers this is Xlib's built-in input method: it
-  // gives the layout's characters and talks to no input-method server, so
-  // nothing outside can hold up our input. Dead keys and compose sequences
-  // are left out.
-  state.inputMethod = XOpenIM(state.display, nullptr, nullptr, nullptr);
-  if (state.inputMethod) {
-    state.inputContext = XCreateIC(state.inputMethod, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, nullptr);
-  }
   if (pipe2(state.wakePipe.data(), O_CLOEXEC) != 0) state.wakePipe = {-1, -1};
   state.reader = std::thread([&state] { ReadLoop(state); });
 }
