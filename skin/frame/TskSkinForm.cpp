@@ -272,6 +272,12 @@ RECT MaximizeLimit(bool fullScreen) {
 int TskSkinForm::GetMaxWidth() const { return SizeLimits().GetMaxWidth(MaximizeLimit(MaximizeOnFullScreen)); }
 int TskSkinForm::GetMaxHeight() const { return SizeLimits().GetMaxHeight(MaximizeLimit(MaximizeOnFullScreen)); }
 
+SIZE TskSkinForm::GetMaxSize() const {
+  const FrameSizeLimits limits = SizeLimits();
+  const RECT limit = MaximizeLimit(MaximizeOnFullScreen);
+  return SIZE{limits.GetMaxWidth(limit), limits.GetMaxHeight(limit)};
+}
+
 SIZE TskSkinForm::WindowSize() const {
   if (!form_.HandleAllocated()) return SIZE{form_.Width(), form_.Height()};
   RECT r{};

@@ -198,6 +198,8 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   int GetMinHeight() const;
   int GetMaxWidth() const;
   int GetMaxHeight() const;
+  // Both at once: the work area behind them is a round trip to a display.
+  SIZE GetMaxSize() const;
   // The caption button's command names a state the window is in now
   // (maximized, minimized, rolled up), so it shows its restore look.
   bool RestoreState(TskStdCommand command) const;
@@ -304,7 +306,7 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool LayerMaximized() const override { return Maximized(); }
   POINT LayerSnap(int left, int top, int height, int width) override;
   SIZE LayerMinSize() const override { return SIZE{GetMinWidth(), GetMinHeight()}; }
-  SIZE LayerMaxSize() const override { return SIZE{GetMaxWidth(), GetMaxHeight()}; }
+  SIZE LayerMaxSize() const override { return GetMaxSize(); }
   FrameObjectList LayerObjects() const override { return frameObjects_; }
   int LayerButtonsOffset() const override;
   std::optional<SIZE> LayerIconSize() const override;

@@ -138,12 +138,15 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       oldWindowProc_(m);
       if (auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam)) {
         info->ptMinTrackSize = POINT{GetMinWidth(), GetMinHeight()};
-        info->ptMaxTrackSize = POINT{GetMaxWidth(), GetMaxHeight()};
+        const SIZE largest = GetMaxSize();
+        info->ptMaxTrackSize = POINT{largest.cx, largest.cy};
       }
       return true;
     case WM_DISPLAYCHANGE:
-      if (form_.BorderStyle() != bsNone && (GetMaxWidth() < form_.Width() || GetMaxHeight() < form_.Height()))
-        ForceRelayout();
+      if (form_.BorderStyle() != bsNone) {
+        const SIZE largest = GetMaxSize();
+        if (largest.cx < form_.Width() || largest.cy < form_.Height()) ForceRelayout();
+      }
       return false;
     case WM_NCCALCSIZE: {
       if (!s) return false;
