@@ -10,6 +10,10 @@
 namespace qb {
 namespace {
 
+// A shared put waits for the server to finish reading; below this size,
+// sending the pixels through the connection costs less than that wait.
+constexpr std::size_t kSharedFrom = 256 * 1024;
+
 // Xlib's error handlers take no context, so the probe's handler reports
 // through this flag. Only the probe uses it, at start-up, before the input
 // thread runs.
@@ -88,7 +92,7 @@ void PutPlain(X11Backend::State& state, XWindowRecord& record, const Surface& pi
 void UploadPicture(X11Backend::State& state, XWindowRecord& record, const Surface& picture) {
   EnsurePixmap(state, record, picture.Width(), picture.Height());
   const std::size_t bytes = std::size_t(picture.Width()) * std::size_t(picture.Height()) * 4;
-  bool shared = state.features.sharedMemory;
+  bool shared = state.features.sharedMemory && bytes >= kSharedFrom;
   if (shared && record.segment.bytes < bytes) {
     ReleaseSegment(state, record.segment);
     shared = Attach(state, record.segment, bytes);

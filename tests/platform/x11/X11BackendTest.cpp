@@ -112,6 +112,20 @@ TEST_F(X11Display, LayeredAndShapedWindowsShowTheirPixelsOnly) {
   }
 }
 
+// Large pictures go through shared memory, small ones through the
+// connection; either way, with or without the extension, the pixels show.
+TEST_F(X11Display, SmallAndLargeWindowsShowTheirPixels) {
+  for (const bool sharedMemory : {true, false}) {
+    SCOPED_TRACE(sharedMemory ? "shared memory offered" : "no shared memory");
+    session->Backend().LimitFeatures(X11Features{true, true, sharedMemory, true});
+    TestWindow small({.rect = {100, 100, 150, 150}, .handler = Paint(RGB(0, 0, 255))});
+    TestWindow large({.rect = {200, 100, 600, 500}, .handler = Paint(RGB(0, 255, 0))});
+    EXPECT_EQ(session->Pixel(120, 120), kBlue);
+    EXPECT_EQ(session->Pixel(210, 110), kGreen);
+    EXPECT_EQ(session->Pixel(590, 490), kGreen) << "the far corner of the large window";
+  }
+}
+
 TEST_F(X11Display, ClicksAndKeysReachTheWindowUnderThePointer) {
   TestWindow back({.rect = {100, 100, 300, 300}, .handler = Paint(RGB(0, 0, 255))});
   TestWindow front({.rect = {200, 200, 400, 400}, .handler = Paint(RGB(0, 255, 0))});
