@@ -62,14 +62,15 @@ TEST_F(FontAnswerCache, AnyChangeToWhatTheAnswersWereDrawnFromDiscardsThem) {
   };
   const Case cases[] = {
       {"a configuration file edited", [&] { temp_.Write("etc/fonts.conf", "<fontconfig><dir>x</dir></fontconfig>"); }},
-      {"a configuration file touched",
-       [&] { fs::last_write_time(config_, fs::file_time_type::clock::now()); }},
+      {"a configuration file touched", [&] { fs::last_write_time(config_, fs::file_time_type::clock::now()); }},
       {"a configuration file removed", [&] { fs::remove(config_); }},
       {"a font installed", [&] { temp_.Write("fonts/other.ttf", "other"); }},
       {"a font removed", [&] { fs::remove(Fonts() / "face.ttf"); }},
       {"a user configuration added", [&] { temp_.Write("home/.config/fontconfig/fonts.conf", "<fontconfig/>"); }},
-      {"the cache file damaged", [&] { temp_.Write("cache/quillbrook/font-answers", "quillbrook font answers 1\nanswer\t1\n"); }},
-      {"the cache file from another format", [&] { temp_.Write("cache/quillbrook/font-answers", "quillbrook font answers 0\n"); }},
+      {"the cache file damaged",
+       [&] { temp_.Write("cache/quillbrook/font-answers", "quillbrook font answers 1\nanswer\t1\n"); }},
+      {"the cache file from another format",
+       [&] { temp_.Write("cache/quillbrook/font-answers", "quillbrook font answers 0\n"); }},
       {"the cache file gone", [&] { fs::remove(CacheFile()); }},
   };
   for (const Case& c : cases) {
@@ -85,7 +86,8 @@ TEST_F(FontAnswerCache, OtherKeysDiscardTheAnswers) {
   SaveFontAnswers(CacheFile(), inputs_, answers_);
   EXPECT_FALSE(LoadFontAnswers(CacheFile(), {"fontconfig 21500", "HOME=/home/someone"}).has_value());
   EXPECT_FALSE(LoadFontAnswers(CacheFile(), {"fontconfig 21401"}).has_value());
-  EXPECT_FALSE(LoadFontAnswers(CacheFile(), {"fontconfig 21401", "HOME=/home/someone", "FONTCONFIG_FILE=/x"}).has_value());
+  EXPECT_FALSE(
+      LoadFontAnswers(CacheFile(), {"fontconfig 21401", "HOME=/home/someone", "FONTCONFIG_FILE=/x"}).has_value());
 }
 
 TEST_F(FontAnswerCache, WhatTheLineFormatCannotHoldIsNotWritten) {
