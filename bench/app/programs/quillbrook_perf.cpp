@@ -282,6 +282,7 @@ class Sandbox {
   }
   fs::path Events() const { return root_ / "events.jsonl"; }
   fs::path StopSignal() const { return Program() / "res/stop"; }
+  fs::path FontAnswers() const { return root_ / "home/.cache/quillbrook/font-answers"; }
 
   // The real interpreter, or a script that sleeps `delay` first.
   void UseInterpreter(const std::string& delay) {
@@ -368,12 +369,13 @@ struct Row {
   int decimals = 1;
   std::string unit = "ms";
   std::string note;
-  // Whether the goal holds; nothing for anchors.
+  // Whether the goal holds; nothing for anchors and figures without a goal.
   std::optional<bool> met;
+  bool anchor = false;
 };
 
 Row Anchor(const std::string& what, const std::string& elsewhere, const Figures& figures, int decimals) {
-  return Row{what, elsewhere, figures, decimals, "ms", "", std::nullopt};
+  return Row{what, elsewhere, figures, decimals, "ms", "", std::nullopt, true};
 }
 
 Figures TimeProgram(const Launch& launch, int reps) {
@@ -416,10 +418,17 @@ struct StartUp {
   Figures parked, activated, parkedInProgram, activatedInProgram;
 };
 
-StartUp TimeStartUp(Sandbox& box, bool x11, int reps) {
+// A user's every start but the first after a change of fonts finds the
+// font answers of the run before; `firstStart` takes them away each time.
+StartUp TimeStartUp(Sandbox& box, bool x11, int reps, bool firstStart) {
   std::vector<double> parked, activated, parkedT, activatedT;
   box.UseDialogAnswer(std::nullopt);
+  if (!firstStart) {
+    box.AddJob(PostScriptJob(1));
+    RunWatched(box.Tool("save cancel\n", x11), box.Events(), false, {});
+  }
   for (int i = 0; i < reps; ++i) {
+    if (firstStart) fs::remove(box.FontAnswers());
     box.AddJob(PostScriptJob(1));
     const WatchedRun run = RunWatched(box.Tool("save cancel\n", x11), box.Events(), false, {});
     const LogLine* shown = FindLine(run, [](const std::string& line) {
@@ -521,10 +530,10 @@ void PrintTable(const std::vector<Row>& rows) {
   std::printf("| measure | goal | median | min – max | verdict | note |\n|---|---|---|---|---|---|\n");
   for (const Row& row : rows) {
     const std::string unit = " " + row.unit;
+    const char* verdict = row.met ? (*row.met ? "met" : "**missed**") : row.anchor ? "anchor" : "for information";
     std::printf("| %s | %s | %s | %s – %s | %s | %s |\n", row.what.c_str(), row.goal.c_str(),
                 (Format(row.figures.median, row.decimals) + unit).c_str(), Format(row.figures.min, row.decimals).c_str(),
-                Format(row.figures.max, row.decimals).c_str(),
-                row.met ? (*row.met ? "met" : "**missed**") : "anchor", row.note.c_str());
+                Format(row.figures.max, row.decimals).c_str(), verdict, row.note.c_str());
   }
 }
 
@@ -566,7 +575,7 @@ int main(int argc, char** argv) {
       auto ratio = [&](const Figures& figures) {
         return Format(figures.median / peer.median, 1) + " × " + peerName;
       };
-      const StartUp startUp = TimeStartUp(box, x11, reps);
+      const StartUp startUp = TimeStartUp(box, x11, reps, false);
       rows.push_back({"start-up → parked window (" + where + ")", "≤ 15 ms", startUp.parked, 1, "ms",
                       ratio(startUp.parked) + "; in-program t " + Format(startUp.parkedInProgram.median, 0) + " ms",
                       startUp.parked.median <= 15});
@@ -575,6 +584,14 @@ int main(int argc, char** argv) {
                       ratio(startUp.activated) + "; in-program t " + Format(startUp.activatedInProgram.median, 0) +
                           " ms",
                       startUp.activated.median <= 15});
+      if (!x11) {
+        const StartUp first = TimeStartUp(box, x11, reps, true);
+        rows.push_back({"first start after a change of fonts → parked window (headless)", "once per change",
+                        first.parked, 1, "ms",
+                        "fontconfig's configuration is loaded; in-program t " +
+                            Format(first.parkedInProgram.median, 0) + " ms",
+                        std::nullopt});
+      }
     }
 
     long headlessPeakKb = 0;
