@@ -1,6 +1,8 @@
 #include "skin/data/SkinIni.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 #include "platform/text/Utf.h"
 #include "skin/data/DefinitionText.h"
@@ -50,12 +52,50 @@ class FoldedName {
   std::u16string_view view_;
 };
 
+bool IsAscii(std::u16string_view name) {
+  return std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; });
+}
+
+char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c; }
+
+constexpr std::uint64_t kFnvOffset = 1469598103934665603ull;
+constexpr std::uint64_t kFnvPrime = 1099511628211ull;
+
+std::size_t HashFolded(std::u16string_view folded) {
+  std::uint64_t hash = kFnvOffset;
+  for (const char16_t c : folded) hash = (hash ^ c) * kFnvPrime;
+  return static_cast<std::size_t>(hash);
+}
+
+// Whether the name lower-cases to `folded`.
+bool FoldsTo(std::u16string_view name, std::u16string_view folded) {
+  if (!IsAscii(name)) return Fold(name) == folded;
+  if (name.size() != folded.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (AsciiLower(name[i]) != folded[i]) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-const SkinIni::NameMap::value_type* SkinIni::Find(const NameMap& map, std::u16string_view name) const {
+const SkinIni::NameMap::value_type* SkinIni::FindSectionIndex(std::u16string_view name) const {
   const FoldedName folded(name);
-  const auto it = map.find(folded.View());
-  return it == map.end() ? nullptr : &*it;
+  const auto it = byName_.find(folded.View());
+  return it == byName_.end() ? nullptr : &*it;
+}
+
+std::optional<std::size_t> SkinIni::FindEntry(std::size_t section, std::u16string_view key) const {
+  const KeyIndex& index = indexes_[section];
+  if (index.slots.empty()) return std::nullopt;
+  const FoldedName folded(key);
+  const std::vector<Entry>& entries = sections_[section].entries;
+  const std::size_t mask = index.slots.size() - 1;
+  for (std::size_t at = HashFolded(folded.View()) & mask;; at = (at + 1) & mask) {
+    const std::uint32_t slot = index.slots[at];
+    if (slot == 0) return std::nullopt;
+    if (FoldsTo(entries[slot - 1].key, folded.View())) return slot - 1;
+  }
 }
 
 SkinIni::SkinIni(std::u16string_view text) {
@@ -88,23 +128,44 @@ std::size_t SkinIni::AddSection(std::u16string_view name) {
 
 void SkinIni::AddEntry(std::size_t section, Entry entry) {
   std::vector<Entry>& entries = sections_[section].entries;
-  if (!entry.bare) indexes_[section].keys.emplace(Fold(entry.key), entries.size());
   entries.push_back(std::move(entry));
+  if (entries.back().bare) return;
+  KeyIndex& index = indexes_[section];
+  if ((index.used + 1) * 2 > index.slots.size()) {
+    const std::vector<std::uint32_t> old =
+        std::exchange(index.slots, std::vector<std::uint32_t>(std::max<std::size_t>(16, index.slots.size() * 2)));
+    const std::size_t mask = index.slots.size() - 1;
+    for (const std::uint32_t slot : old) {
+      if (slot == 0) continue;
+      std::size_t at = HashFolded(FoldedName(entries[slot - 1].key).View()) & mask;
+      while (index.slots[at] != 0) at = (at + 1) & mask;
+      index.slots[at] = slot;
+    }
+  }
+  // The first occurrence of a key is the one that counts.
+  const FoldedName folded(entries.back().key);
+  const std::size_t mask = index.slots.size() - 1;
+  std::size_t at = HashFolded(folded.View()) & mask;
+  for (; index.slots[at] != 0; at = (at + 1) & mask) {
+    if (FoldsTo(entries[index.slots[at] - 1].key, folded.View())) return;
+  }
+  index.slots[at] = static_cast<std::uint32_t>(entries.size());
+  ++index.used;
 }
 
-bool SkinIni::SectionExists(std::u16string_view section) const { return Find(byName_, section) != nullptr; }
+bool SkinIni::SectionExists(std::u16string_view section) const { return FindSectionIndex(section) != nullptr; }
 
 const SkinIni::Section* SkinIni::FindSection(std::u16string_view section) const {
-  const auto* found = Find(byName_, section);
+  const auto* found = FindSectionIndex(section);
   return found == nullptr ? nullptr : &sections_[found->second];
 }
 
 std::optional<std::u16string_view> SkinIni::Value(std::u16string_view section, std::u16string_view key) const {
-  const auto* s = Find(byName_, section);
+  const auto* s = FindSectionIndex(section);
   if (s == nullptr) return std::nullopt;
-  const auto* entry = Find(indexes_[s->second].keys, key);
-  if (entry == nullptr) return std::nullopt;
-  return std::u16string_view(sections_[s->second].entries[entry->second].value);
+  const std::optional<std::size_t> entry = FindEntry(s->second, key);
+  if (!entry) return std::nullopt;
+  return std::u16string_view(sections_[s->second].entries[*entry].value);
 }
 
 std::u16string SkinIni::ReadString(std::u16string_view section, std::u16string_view key,
@@ -136,11 +197,10 @@ TColor SkinIni::ReadColor(std::u16string_view section, std::u16string_view key, 
 }
 
 void SkinIni::WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-  const auto* found = Find(byName_, section);
+  const auto* found = FindSectionIndex(section);
   const std::size_t s = found == nullptr ? AddSection(section) : found->second;
-  const auto* entry = Find(indexes_[s].keys, key);
-  if (entry != nullptr) {
-    sections_[s].entries[entry->second].value = value;
+  if (const std::optional<std::size_t> entry = FindEntry(s, key)) {
+    sections_[s].entries[*entry].value = value;
   } else {
     AddEntry(s, Entry{std::u16string(key), std::u16string(value), false});
   }

@@ -66,17 +66,25 @@ class SkinIni {
     std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>{}(name); }
   };
   using NameMap = std::unordered_map<std::u16string, std::size_t, NameHash, std::equal_to<>>;
-  struct Index {
-    NameMap keys;  // lower-cased key → entry
+  // A section's keys by their lower-cased form, without keeping that form:
+  // an open-addressed table of entry numbers plus one (0 marks a free
+  // slot), never more than half full. Definitions hold thousands of keys,
+  // and a lower-cased copy and a map node for each were most of reading
+  // them.
+  struct KeyIndex {
+    std::vector<std::uint32_t> slots;
+    std::size_t used = 0;
   };
 
-  const NameMap::value_type* Find(const NameMap& map, std::u16string_view name) const;
+  const NameMap::value_type* FindSectionIndex(std::u16string_view name) const;
+  // The number of the section's first entry with the key.
+  std::optional<std::size_t> FindEntry(std::size_t section, std::u16string_view key) const;
   std::size_t AddSection(std::u16string_view name);
   void AddEntry(std::size_t section, Entry entry);
 
   std::vector<Section> sections_;
-  std::vector<Index> indexes_;                                // parallel to sections_
-  NameMap byName_;  // lower-cased name → first section
+  std::vector<KeyIndex> indexes_;  // parallel to sections_
+  NameMap byName_;                 // lower-cased name → first section
 };
 
 }  // namespace qb

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "platform/text/Utf.h"
 #include "skin/data/DefinitionText.h"
 #include "skin/data/SkinIni.h"
 
@@ -31,6 +34,26 @@ TEST(SkinIni, FirstOccurrenceOfASectionOrKeyWins) {
   const SkinIni ini(u"[A]\r\nk=1\r\nK=2\r\n[a]\r\nk=3\r\nother=4\r\n");
   EXPECT_EQ(ini.ReadInteger(u"A", u"k", 0), 1);
   EXPECT_EQ(ini.ReadInteger(u"A", u"other", 0), 0);
+}
+
+// Sections hold hundreds of keys; every one is found in any case, those
+// with letters beyond ASCII as well, and a later duplicate never wins.
+TEST(SkinIni, FindsEveryKeyOfALargeSectionInAnyCase) {
+  std::u16string text = u"[Big]\r\nGRÖßE=first\r\n";
+  for (int i = 0; i < 300; ++i)
+    text += u"Key" + std::u16string(1, char16_t(u'A' + i % 26)) + ToUtf16(std::to_string(i)) + u"=" +
+            ToUtf16(std::to_string(i)) + u"\r\n";
+  text += u"größe=second\r\nkeya0=duplicate\r\n";
+  SkinIni ini(text);
+  for (int i = 0; i < 300; ++i) {
+    const std::u16string key = u"key" + std::u16string(1, char16_t(u'a' + i % 26)) + ToUtf16(std::to_string(i));
+    EXPECT_EQ(ini.ReadInteger(u"BIG", key, -1), i) << i;
+  }
+  EXPECT_EQ(ini.ReadString(u"big", u"Größe", u"-"), u"first");
+  EXPECT_EQ(ini.ReadString(u"big", u"KEYA0", u"-"), u"0");
+  ini.WriteString(u"big", u"gRÖßE", u"written");
+  EXPECT_EQ(ini.ReadString(u"BIG", u"größe", u"-"), u"written");
+  EXPECT_EQ(ini.FindSection(u"big")->entries.size(), 303u) << "a write to a known key adds no entry";
 }
 
 TEST(SkinIni, WritesAndReadsBack) {
