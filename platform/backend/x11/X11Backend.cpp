@@ -138,6 +138,7 @@ std::unique_ptr<X11Backend> X11Backend::Open() {
     return nullptr;
   }
   state->workAreaAtom = XInternAtom(display, "_NET_WORKAREA", False);
+  XSelectInput(display, state->root, PropertyChangeMask);
 
   int eventBase = 0, errorBase = 0;
   state->probed.shape = XShapeQueryExtension(display, &eventBase, &errorBase);
@@ -171,7 +172,11 @@ SIZE X11Backend::ScreenSize() const { return state_->screenSize; }
 
 RECT X11Backend::WorkArea() const {
   DisplayLock lock(*state_);
-  return ReadWorkArea(*state_);
+  // A change arrives as a property event: taking in what the server has
+  // sent so far, without a round trip, is as current as a fresh read.
+  if (XEventsQueued(state_->display, QueuedAfterReading) > 0) HandleQueuedEvents(*state_);
+  if (!state_->workArea) state_->workArea = ReadWorkArea(*state_);
+  return *state_->workArea;
 }
 
 void X11Backend::PlaceWindow(HWND hwnd, const RECT& rect) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -57,6 +58,10 @@ struct X11Backend::State {
   Colormap argbColormap = 0;
   SIZE screenSize{};
   Atom workAreaAtom = 0;
+  // Under the display lock: the work area last read, forgotten when the
+  // root window's property changes. Forms ask for it at every size change,
+  // and each read is a round trip.
+  std::optional<RECT> workArea;
 
   X11Features probed;
   X11Features features;  // what is in use: probed, possibly limited

@@ -93,6 +93,9 @@ void Translate(X11Backend::State& state, XEvent& event) {
     // keyboard mapping has to follow.
     case MappingNotify: XRefreshKeyboardMapping(&event.xmapping); break;
     case FocusOut: HandleFocusOut(state, event.xfocus); break;
+    case PropertyNotify:
+      if (event.xproperty.window == state.root && event.xproperty.atom == state.workAreaAtom) state.workArea.reset();
+      break;
     default: break;
   }
 }
