@@ -208,6 +208,17 @@ int TCustomForm::ShowModal() {
   return result;
 }
 
+void TCustomForm::Close() {
+  TApplication* application = Application();
+  if (modal_) {
+    SetModalResult(mrCancel);
+  } else if (application != nullptr && application->MainForm() == this) {
+    application->Terminate();
+  } else {
+    Hide();
+  }
+}
+
 void TCustomForm::SetModalResult(int result) {
   modalResult_ = result;
   if (modal_ && result != mrNone && HandleAllocated()) PostMessage(Handle(), WM_NULL, 0, 0);
@@ -226,6 +237,9 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_ACTIVATE:
       DefaultHandler(message);
       SetActive(LOWORD(message.WParam) != WA_INACTIVE);
+      return;
+    case WM_CLOSE:
+      Close();
       return;
     case CM_DIALOGKEY:
       if (message.WParam == VK_TAB) {

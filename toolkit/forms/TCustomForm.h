@@ -15,6 +15,11 @@
 // Tab moves the focus along the tab order; Return and Escape go to the
 // controls as dialog keys.
 //
+// Closing. A close request (WM_CLOSE: the frame's close button, Alt+F4, the
+// system menu's close item) never destroys the window by itself: a modal
+// form ends its modal loop with mrCancel, the application's main form ends
+// the program (a quit request), and any other form is hidden.
+//
 // Destruction. Before the form goes, OnDestroy runs (BeforeDestruction, which
 // the application calls while the derived form is still whole); then the
 // form's components are destroyed, the most recent first, while the form is
@@ -82,6 +87,8 @@ class TCustomForm : public TWinControl {
   // the application is asked to quit), with the application's other forms
   // disabled meanwhile. Returns the modal result.
   int ShowModal();
+  // What a close request does; see above.
+  void Close();
 
   // The client area of the window as it is now (the window is made for
   // this), so that a window procedure that reserves its own frame counts.
