@@ -169,6 +169,10 @@ void TskSkinButton::SetDown(bool value) {
 }
 
 void TskSkinButton::ClickButton() {
+  // Every click comes from the user's mouse or keys. A button the user
+  // cannot see or use never clicks, whatever reached it: Return goes to
+  // the default button even while it is still hidden.
+  if (!CanFocus()) return;
   if (canFocused_) {
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(ModalResult);
   }

@@ -8,7 +8,8 @@
 // Space released, Enter on the focused or the default button, Escape on the
 // cancel button, the caption's accelerator, auto-repeat ticks, and the
 // toggle and group rules. The toolkit's own click on release is not used,
-// so a release never clicks twice.
+// so a release never clicks twice. A hidden or disabled button (or one on a
+// hidden or disabled parent) never clicks.
 //
 // Default button: while the focus is on a control that is not a skinned
 // button, the Default button answers Enter and shows the active picture

@@ -132,6 +132,45 @@ TEST_F(ButtonKeys, EnterAndEscapeGoToTheButtonThatAnswersThem) {
   }
 }
 
+// Return and Escape reach the default and the cancel button as dialog keys
+// whether or not the user can see them; a hidden or disabled one stays
+// silent, and so does a button on a hidden parent.
+TEST_F(ButtonKeys, HiddenOrDisabledButtonsNeverClick) {
+  auto* panel = new test::TFocusBox(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(100, 10, 100, 100);
+  TskSkinButton* inner = form->AddButton(u"Inner", u"plainbutton", {10, 10, 90, 40}, skin.data.get());
+  inner->SetParent(panel);
+  inner->Cancel = true;
+  close->Cancel = false;
+  struct Row {
+    const char* what;
+    std::function<void(bool usable)> make;
+    int openClicks;   // Return
+    int innerClicks;  // Escape
+  };
+  const Row rows[] = {
+      {"both usable", [](bool) {}, 1, 1},
+      {"default button hidden", [&](bool usable) { open->SetVisible(usable); }, 0, 1},
+      {"default button disabled", [&](bool usable) { open->SetEnabled(usable); }, 0, 1},
+      {"cancel button's parent hidden", [&](bool usable) { panel->SetVisible(usable); }, 1, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    row.make(false);
+    form->box->SetFocus();
+    test::ProcessPending(application);
+    form->clicks.clear();
+    for (int key : {VK_RETURN, VK_ESCAPE}) {
+      Key(key, true);
+      Key(key, false);
+    }
+    EXPECT_EQ(form->clicks[u"Open"], row.openClicks);
+    EXPECT_EQ(form->clicks[u"Inner"], row.innerClicks);
+    row.make(true);
+  }
+}
+
 TEST_F(ButtonKeys, DefaultButtonShowsTheActiveLookAtOnceWhileAPlainControlHasTheFocus) {
   form->box->SetFocus();
   test::ProcessPending(application);
