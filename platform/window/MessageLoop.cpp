@@ -213,13 +213,22 @@ void SetLoopAgent(LoopAgent agent) {
   NoteArrival(ui);
 }
 
+void HandBackQuit(int exitCode) {
+  UiThread& ui = UiThread::Get();
+  std::lock_guard lock(ui.mutex);
+  if (ui.quitPending) return;
+  ui.quitPending = true;
+  ui.quitCode = exitCode;
+  NoteArrival(ui);
+}
+
 bool RunModalUntil(const std::function<bool()>& done) {
   MSG msg;
   while (!done()) {
     const std::uint64_t seen = ArrivalsSoFar();
     if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
-        PostQuitMessage(int(msg.wParam));
+        HandBackQuit(int(msg.wParam));
         return false;
       }
       TranslateMessage(&msg);

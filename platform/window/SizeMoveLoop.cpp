@@ -46,7 +46,7 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command) {
     if (!IsLive(hwnd)) return;
     if (GetCapture() != hwnd) break;
     if (!GetMessage(&msg, nullptr, 0, 0)) {
-      PostQuitMessage(int(msg.wParam));
+      HandBackQuit(int(msg.wParam));
       break;
     }
     if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {

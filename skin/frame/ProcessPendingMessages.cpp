@@ -1,6 +1,7 @@
 #include "skin/frame/ProcessPendingMessages.h"
 
 #include "platform/window/MessageApi.h"
+#include "platform/window/ModalLoop.h"
 
 namespace qb {
 
@@ -11,7 +12,7 @@ bool HandleOne(UINT first, UINT last) {
   if (!PeekMessage(&msg, nullptr, first, last, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
     // The quit request belongs to the loop that runs the program.
-    PostQuitMessage(int(msg.wParam));
+    HandBackQuit(int(msg.wParam));
     return false;
   }
   TranslateMessage(&msg);

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/events/EventLog.h"
 #include "platform/window/MessageApi.h"
 #include "platform/window/ModalLoop.h"
 #include "platform/window/PaintApi.h"
@@ -35,6 +36,31 @@ TEST(MessageLoop, SentMessagesRunAtOncePostedOnesInOrderThenQuit) {
   EXPECT_EQ(msg.wParam, 7u);
   EXPECT_EQ(retrieved, (std::vector<UINT>{kFirst, kSecond})) << "WM_QUIT waits for the posted messages";
   EXPECT_EQ(window.SeenOf({kFirst, kSecond, kSent}), (std::vector<UINT>{kSent, kFirst, kSecond}));
+}
+
+// A quit request that arrives inside a modal loop (a dialog open when the
+// program is told to end) ends that loop and then the outer one, and is
+// logged once: handing it back outwards is no second request.
+TEST(MessageLoop, AQuitRequestEndsNestedLoopsAndIsLoggedOnce) {
+  std::vector<std::int64_t> logged;
+  const events::Subscription subscription = events::Subscribe([&](const events::Event& event) {
+    if (event.name == "quit") logged.push_back(std::get<std::int64_t>(*event.Find("code")));
+  });
+  TestWindow window({});
+  PumpPending();
+  PostMessage(window.Handle(), kFirst, 0, 0);
+  bool innerEnded = false;
+  window.handler = [&](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (message != kFirst) return std::nullopt;
+    PostQuitMessage(4);
+    innerEnded = !RunModalUntil([] { return false; });
+    return 0;
+  };
+  MSG msg;
+  while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
+  EXPECT_TRUE(innerEnded);
+  EXPECT_EQ(msg.wParam, 4u);
+  EXPECT_EQ(logged, std::vector<std::int64_t>{4});
 }
 
 TEST(MessageLoop, NestedSendsUnwindInOrder) {
