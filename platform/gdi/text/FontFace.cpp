@@ -325,12 +325,19 @@ const GlyphImage& FontFace::Glyph(char32_t character) {
   const FT_Int32 load = FT_LOAD_NO_BITMAP | (impl_->mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
   if (FT_Load_Char(face, character, load) != 0) return image;
   FT_GlyphSlot slot = face->glyph;
+  // The advance is the face's own, rounded to whole pixels. Hinting keeps
+  // the stems sharp but must not move the glyphs apart: a face without
+  // hinting instructions of its own (the free Tahoma among them) goes to
+  // FreeType's auto-hinter, whose advances come out about a tenth wider
+  // than the face's, and a label sized for the face would cut its text.
+  // Faces with instructions advance by the same whole pixels either way.
+  FT_Pos advance = (slot->linearHoriAdvance + 512) >> 10;  // 16.16 to 26.6
   if (impl_->thicken && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
     FT_Outline_EmboldenXY(&slot->outline, impl_->thicken, 0);
-    if (impl_->widen) slot->advance.x += impl_->thicken;
+    if (impl_->widen) advance += impl_->thicken;
   }
   if (impl_->obliqueSynthetic) FT_GlyphSlot_Oblique(slot);
-  image.advance = int((slot->advance.x + 32) >> 6);
+  image.advance = int((advance + 32) >> 6);
   if (FT_Render_Glyph(slot, impl_->mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0) return image;
   const FT_Bitmap& bitmap = slot->bitmap;
   image.left = slot->bitmap_left;

@@ -112,6 +112,27 @@ TEST(Text, MetricsFollowTheHeightSignConvention) {
   }
 }
 
+// Lines are as wide as the faces draw them. The countdown's first caption
+// in the form's Tahoma of 11 pixels: the face's own advances add up to
+// 176.75 pixels (32908 units of 2048 per em), 177 with each advance rounded
+// to whole pixels. Hinting that moved glyphs sideways made it 193; Arial's
+// hinting keeps the face's widths either way.
+TEST(Text, LinesAreAsWideAsTheFaceDrawsThem) {
+  constexpr char16_t kCaption[] = u"Fenster schließt sich in 20 Sekunden";
+  struct Case {
+    const char16_t* face;
+    LONG height;
+    LONG width;
+  };
+  const Case cases[] = {{u"Tahoma", -11, 177}, {u"Arial", -11, 180}};
+  for (const Case& c : cases) {
+    TextCanvas t(4, 4, Describe(c.face, c.height));
+    SIZE size;
+    ASSERT_TRUE(GetTextExtentPoint32(t.Dc(), kCaption, int(std::char_traits<char16_t>::length(kCaption)), &size));
+    EXPECT_EQ(size.cx, c.width) << FontFace::For(Describe(c.face, c.height))->File();
+  }
+}
+
 TEST(Text, CalcRectIsWhereTheSameCallDraws) {
   struct Case {
     const char16_t* text;
