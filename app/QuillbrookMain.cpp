@@ -78,6 +78,10 @@ void TMainForm::CreateComponents() {
   Label3->SetCaption(u"Fenster schließt sich in 20 Sekunden");
   Label3->SetTransparent(true);
   Label3->SetVisible(false);
+  // The label lies on the window's free area: the pointer on it counts as
+  // on the window itself, for the countdown and for dragging alike.
+  Label3->OnMouseEnter = OnMouseEnter;
+  Label3->OnMouseDown = OnMouseDown;
 
   Gauge = Make<TskSkinGauge>(u"Gauge", this);
   Gauge->SetSkinDataName(u"gauge");

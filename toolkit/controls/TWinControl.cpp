@@ -439,6 +439,12 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_MBUTTONUP:
       RouteMouse(message);
       return;
+    case WM_CAPTURECHANGED:
+      // A press on a graphic child routes the mouse to it while the window
+      // holds the capture; whoever takes the capture away ends that.
+      captureChild_ = nullptr;
+      TControl::WndProc(message);
+      return;
     case WM_MOUSELEAVE: {
       TWinControl* root = TopParent();
       TControl* current = root->mouseControl_;
