@@ -39,11 +39,16 @@ void ForgetInputReferences(HWND hwnd) {
   InputState& input = UiThread::Get().input;
   if (input.capture == hwnd) input.capture = nullptr;
   if (input.focus == hwnd) input.focus = nullptr;
+  if (input.menu == hwnd) input.menu = nullptr;
   if (input.active == hwnd) input.active = nullptr;
   if (input.hover == hwnd) input.hover = nullptr;
   if (input.tracked == hwnd) input.tracked = nullptr;
   if (input.lastClick.hwnd == hwnd) input.lastClick.hwnd = nullptr;
 }
+
+void SetMenuKeyboard(HWND menu) { UiThread::Get().input.menu = IsLive(menu) ? menu : nullptr; }
+
+HWND MenuKeyboard() { return UiThread::Get().input.menu; }
 
 }  // namespace qb
 

@@ -26,7 +26,8 @@ bool ContainsScreenPoint(HWND w, POINT screen) {
 }
 
 bool TakesPointer(HWND w, POINT screen) {
-  return (w->style & WS_VISIBLE) && !(w->exStyle & WS_EX_TRANSPARENT) && ContainsScreenPoint(w, screen);
+  if (!(w->style & WS_VISIBLE) || (w->exStyle & WS_EX_TRANSPARENT) || !ContainsScreenPoint(w, screen)) return false;
+  return w->parent || LayeredPixelShown(w, screen.x - w->rect.left, screen.y - w->rect.top);
 }
 
 // The deepest child of `w` under the point; a disabled child passes the
@@ -202,7 +203,7 @@ bool CookKey(const RawEvent& event, MSG* msg) {
   const int key = event.virtualKey & 0xFF;
   const bool wasDown = (input.keys[std::size_t(key)] & 0x80) != 0;
   SetKeyDown(key, event.down);
-  HWND target = input.focus ? input.focus : input.active;
+  HWND target = input.menu ? input.menu : input.focus ? input.focus : input.active;
   if (!IsLive(target)) return false;
   const bool alt = (input.keys[VK_MENU] & 0x80) != 0 || (key == VK_MENU && !event.down);
   const bool system = alt || key == VK_F10;

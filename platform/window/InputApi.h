@@ -95,6 +95,13 @@ HCURSOR GetCursor();
 
 namespace qb {
 
+// While a popup menu is open it takes the keyboard, as a menu does: every
+// key message goes to `menu` instead of the focus, and the active window and
+// the focus stay as they are. Null gives the keyboard back; destroying the
+// window does too.
+void SetMenuKeyboard(HWND menu);
+HWND MenuKeyboard();
+
 // The shape a backend shows for a cursor.
 enum class CursorShape { kArrow, kIBeam, kWait, kCross, kSizeNWSE, kSizeNESW, kSizeWE, kSizeNS, kSizeAll, kNo, kHand };
 

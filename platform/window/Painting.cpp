@@ -1,5 +1,7 @@
 #include <algorithm>
 
+#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/window/LayeredWindow.h"
 #include "platform/window/MessageApi.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/UiThread.h"
@@ -153,6 +155,25 @@ UpdateTake TakeUpdateRegion(HWND hwnd) {
 void PresentWindow(HWND hwnd) {
   if (!IsLive(hwnd)) return;
   UiThread::Get().backend->PresentWindow(TopLevelOf(hwnd));
+}
+
+bool LayeredPixelShown(HWND top, LONG x, LONG y) {
+  if (!(top->exStyle & WS_EX_LAYERED) || !top->top) return true;
+  const LayeredState& layered = top->top->layered;
+  const bool keyed = layered.attributeFlags & LWA_COLORKEY;
+  const std::uint32_t key = PixelFromColor(layered.colorKey & 0xFFFFFF);
+  if (layered.hasContent) {
+    if (x < 0 || y < 0 || x >= layered.content.Width() || y >= layered.content.Height()) return false;
+    const std::uint32_t pixel = layered.content.At(x, y);
+    if (keyed && (pixel & 0xFFFFFF) == key) return false;
+    return (pixel >> 24) != 0 && layered.constantAlpha != 0;
+  }
+  if (!layered.hasAttributes) return false;
+  if ((layered.attributeFlags & LWA_ALPHA) && layered.constantAlpha == 0) return false;
+  if (!keyed) return true;
+  const Surface& store = StoreOf(top);
+  if (x < 0 || y < 0 || x >= store.Width() || y >= store.Height()) return false;
+  return (store.At(x, y) & 0xFFFFFF) != key;
 }
 
 LayeredState* GetLayeredState(HWND hwnd) {

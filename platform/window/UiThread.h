@@ -61,6 +61,7 @@ struct InputState {
   HWND capture = nullptr;
   HWND active = nullptr;
   HWND focus = nullptr;
+  HWND menu = nullptr;  // takes the keyboard while set (SetMenuKeyboard)
   HCURSOR cursorHandle = nullptr;
   bool clickActivation = false;  // the activation under way comes from a click
   std::array<BYTE, 256> keys{};  // 0x80: down, 0x01: toggled
@@ -124,6 +125,11 @@ void ForgetQueuedMessages(HWND hwnd);
 std::optional<Clock::time_point> NextTimerDue();
 void ServeCrossThreadSends();
 void ActivateAfterHiding(HWND hidden);
+// Whether a top-level window shows the pixel at (x, y) of its window: false
+// where a layered window's content has alpha 0, its colour key shows or its
+// constant alpha is 0, or it shows nothing yet; such pixels let the pointer
+// through to what lies below. True for every pixel of other windows.
+bool LayeredPixelShown(HWND top, LONG x, LONG y);
 void RestackBackend();
 // Which children an invalidation reaches: by default those of a parent
 // without WS_CLIPCHILDREN.

@@ -138,11 +138,13 @@ void TskSystemMenu::Popup(int x, int y) {
   if (GdiHandle<HRGN> shape = picture.Shape(width, height)) SetWindowRgn(window_.Get(), shape.release(), FALSE);
   ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);
   SetCapture(window_.Get());
+  SetMenuKeyboard(window_.Get());
 }
 
 void TskSystemMenu::Close() {
   if (!window_) return;
   if (GetCapture() == window_.Get()) ReleaseCapture();
+  if (MenuKeyboard() == window_.Get()) SetMenuKeyboard(nullptr);
   SetWindowLongPtr(window_.Get(), GWLP_USERDATA, 0);
   window_ = OwnedWindow();
   hot_ = -1;
@@ -158,6 +160,39 @@ void TskSystemMenu::Choose(int index) {
   const std::function<void()> action = items_[std::size_t(index)].Action;
   Close();
   if (action) action();
+}
+
+void TskSystemMenu::SetHot(int index) {
+  if (index == hot_) return;
+  hot_ = index;
+  if (window_) InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+int TskSystemMenu::NextItem(int step) const {
+  const int count = int(items_.size());
+  if (count == 0) return -1;
+  // From no highlight, Down starts at the first item and Up at the last.
+  int index = hot_ != -1 ? hot_ : (step > 0 ? count - 1 : 0);
+  for (int tried = 0; tried < count; ++tried) {
+    index = (index + step + count) % count;
+    if (!items_[std::size_t(index)].Separator()) return index;
+  }
+  return -1;
+}
+
+void TskSystemMenu::HandleKey(WPARAM key) {
+  switch (key) {
+    case VK_DOWN: SetHot(NextItem(1)); break;
+    case VK_UP: SetHot(NextItem(-1)); break;
+    case VK_RETURN:
+      if (hot_ != -1)
+        Choose(hot_);
+      else
+        Close();
+      break;
+    case VK_ESCAPE: Close(); break;
+    default: break;
+  }
 }
 
 void TskSystemMenu::ComposeLook(int width, int height) {
@@ -223,14 +258,9 @@ LRESULT TskSystemMenu::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       EndPaint(hwnd, &paint);
       return 0;
     }
-    case WM_MOUSEMOVE: {
-      const int hot = menu->ItemAt(GET_Y_LPARAM(lParam));
-      if (hot != menu->hot_) {
-        menu->hot_ = hot;
-        InvalidateRect(hwnd, nullptr, TRUE);
-      }
+    case WM_MOUSEMOVE:
+      menu->SetHot(menu->ItemAt(GET_Y_LPARAM(lParam)));
       return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: {
       RECT client{};
@@ -245,7 +275,12 @@ LRESULT TskSystemMenu::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       return 0;
     }
     case WM_KEYDOWN:
-      if (wParam == VK_ESCAPE) menu->Close();
+      menu->HandleKey(wParam);
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Alt leaves the menu, as on any menu; the key that comes with it
+      // then goes to the window behind.
+      menu->Close();
       return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd) menu->Close();

@@ -3,6 +3,11 @@
 // screen point. Choosing an item closes the popup and runs its action; a
 // click elsewhere or Escape closes it without action.
 //
+// While open it takes the keyboard (nothing reaches the form behind it):
+// Down and Up move the highlight from item to item, wrapping around and
+// passing over the separator; Return chooses the highlighted item, or closes
+// the popup when none is; Escape and Alt close it.
+//
 // With a skin whose [POPUPWINDOW] record names a picture, the popup is that
 // picture stretched around the items (shaped by its mask), the items lie in
 // the record's items rectangle and take the skin's colours; otherwise it is
@@ -49,6 +54,8 @@ class TskSystemMenu {
   HWND Window() const { return window_.Get(); }
   // Runs the item at `index` as a click on it would, closing the popup.
   void Choose(int index);
+  // The highlighted item, -1 for none.
+  int HotIndex() const { return hot_; }
 
   // Called when the popup closes, chosen or not.
   std::function<void()> OnClose;
@@ -57,6 +64,10 @@ class TskSystemMenu {
   static LRESULT Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint(HDC dc);
   int ItemAt(int y) const;
+  void SetHot(int index);
+  // The next item that is no separator, from `hot_` in `step`'s direction.
+  int NextItem(int step) const;
+  void HandleKey(WPARAM key);
   int ItemTop(int index) const;
   // Builds the popup's background for its size and picks its colours.
   void ComposeLook(int width, int height);

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/backend/RawInput.h"
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/window/LayeredWindow.h"
 #include "platform/window/InputApi.h"
 #include "platform/window/PaintApi.h"
 #include "tests/support/TestWindow.h"
@@ -256,6 +261,71 @@ TEST_F(Input, WindowFromPointHonoursShapesAndClickThrough) {
   MoveTo(200, 50);
   EXPECT_EQ(back.Count(WM_MOUSEMOVE), 2);
   EXPECT_EQ(clickThrough.Count(WM_MOUSEMOVE), 0);
+}
+
+// Gives a layered window premultiplied content of its size, one pixel value
+// per column band: columns below `width` / 2 opaque grey, then alpha 1, then
+// alpha 0 for the last quarter.
+void BandedContent(HWND hwnd, int width, int height, BYTE constantAlpha) {
+  BITMAPINFO info{};
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      pixels[y * width + x] = x < width / 2 ? 0xFF808080u : x < width * 3 / 4 ? 0x01000000u : 0x00000000u;
+    }
+  }
+  const POINT origin{0, 0};
+  const SIZE size{width, height};
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, constantAlpha, AC_SRC_ALPHA};
+  UpdateLayeredWindow(hwnd, nullptr, nullptr, &size, dc, &origin, 0, &blend, ULW_ALPHA);
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+// What cannot be seen of a layered window cannot be clicked either: the
+// pointer goes through pixels of alpha 0 (and through the whole window at
+// constant alpha 0, or before it shows anything) to the window below.
+TEST_F(Input, InvisiblePixelsOfALayeredWindowLetThePointerThrough) {
+  TestWindow back({.rect = {100, 100, 400, 300}, .handler = {}});
+  struct Case {
+    const char* what;
+    std::function<void(HWND)> show;
+    bool opaqueHits, faintHits, clearHits;  // columns 10, 60 and 90 of the layered window
+  };
+  const Case cases[] = {
+      {"per-pixel content", [](HWND hwnd) { BandedContent(hwnd, 100, 100, 255); }, true, true, false},
+      {"content at constant alpha 0", [](HWND hwnd) { BandedContent(hwnd, 100, 100, 0); }, false, false, false},
+      {"nothing shown yet", [](HWND) {}, false, false, false},
+      {"store at constant alpha 128", [](HWND hwnd) { SetLayeredWindowAttributes(hwnd, 0, 128, LWA_ALPHA); }, true,
+       true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestWindow layered({.exStyle = WS_EX_LAYERED, .rect = {150, 150, 250, 250}, .handler = {}});
+    c.show(layered.Handle());
+    const std::pair<LONG, bool> columns[] = {{10, c.opaqueHits}, {60, c.faintHits}, {90, c.clearHits}};
+    for (const auto& [column, hits] : columns) {
+      SCOPED_TRACE(testing::Message() << "column " << column);
+      const POINT point{150 + column, 200};
+      EXPECT_EQ(WindowFromPoint(point), hits ? layered.Handle() : back.Handle());
+      back.ClearSeen();
+      layered.ClearSeen();
+      MoveTo(point.x, point.y);
+      Button(true);
+      Button(false);
+      EXPECT_EQ(layered.Count(WM_LBUTTONDOWN), hits ? 1 : 0);
+      EXPECT_EQ(back.Count(WM_LBUTTONDOWN), hits ? 0 : 1);
+    }
+  }
 }
 
 TEST_F(Input, KeysGoToTheFocusAndTranslateToCharacters) {

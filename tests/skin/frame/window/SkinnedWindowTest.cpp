@@ -4,6 +4,7 @@
 #include "platform/gdi/window/ScreenComposer.h"
 #include "platform/region/RegionHandle.h"
 #include "platform/window/DefaultFrame.h"
+#include "platform/window/InputApi.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/WindowApi.h"
 #include "skin/data/DibPixel.h"
@@ -17,6 +18,7 @@
 #include "tests/skin/frame/RectPrinting.h"
 #include "tests/support/ApplicationLoop.h"
 #include "toolkit/app/TApplication.h"
+#include "toolkit/controls/TButton.h"
 #include "toolkit/forms/TForm.h"
 
 namespace qb {
@@ -163,6 +165,54 @@ TEST_F(SkinnedWindow, RightClickOnTheCaptionOpensTheSystemMenuWhoseCloseItemClos
   Button(false);
   EXPECT_FALSE(menu.IsOpen());
   EXPECT_EQ(closeRequests, 1);
+}
+
+// While the menu is open the keys are the menu's: the form's default button
+// behind it hears nothing of them.
+TEST_F(SkinnedWindow, TheOpenSystemMenuTakesTheKeys) {
+  skinForm->SetBorderIcons(TskBorderIcons{TskBorderIcon::biMinimize, TskBorderIcon::biMaximize});
+  auto* button = new TButton(form.get());
+  button->SetParent(form.get());
+  button->SetBounds(10, 40, 80, 25);
+  button->SetDefault(true);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  struct Case {
+    std::vector<int> keys;
+    std::vector<int> highlighted;  // after each key while the menu is open
+    bool closes;
+    int closeRequests;
+  };
+  // Items: Minimize, Maximize, a separator, Close.
+  const Case cases[] = {
+      {{VK_ESCAPE}, {}, true, 0},
+      {{VK_RETURN}, {}, true, 0},
+      {{VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN}, {0, 1, 3, 0}, false, 0},
+      {{VK_UP, VK_RETURN}, {3}, true, 1},
+      {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, {0, 1, 3}, true, 1},
+  };
+  int row = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << row);
+    closeRequests = 0;
+    clicks = 0;
+    // Each right click somewhere else, or it would count as a double click.
+    TskSystemMenu& menu = RightClick({form->Left() + 80 + 10 * row++, form->Top() + 12});
+    ASSERT_TRUE(menu.IsOpen());
+    ASSERT_EQ(menu.Items().size(), 4u);
+    std::vector<int> highlighted;
+    for (int key : c.keys) {
+      DeliverKey(key, true);
+      DeliverKey(key, false);
+      test::ProcessPending(application);
+      if (menu.IsOpen()) highlighted.push_back(menu.HotIndex());
+    }
+    EXPECT_EQ(highlighted, c.highlighted);
+    EXPECT_EQ(!menu.IsOpen(), c.closes);
+    EXPECT_EQ(closeRequests, c.closeRequests);
+    EXPECT_EQ(clicks, 0) << "the default button behind the menu";
+    menu.Close();
+  }
 }
 
 TEST_F(SkinnedWindow, HoveringACaptionButtonShowsItsHintUntilThePointerLeaves) {
