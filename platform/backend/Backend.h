@@ -37,11 +37,18 @@ class Backend {
   virtual void ShowWindow(HWND hwnd, bool visible) = 0;
   virtual void StackWindows(const std::vector<HWND>& topFirst) = 0;
   virtual void ForgetWindow(HWND hwnd) = 0;
+  // The window's text changed, which desktop tools show as its name.
+  virtual void SetWindowTitle(HWND hwnd, const std::u16string& title) = 0;
   // Pixels, shape or alpha of the window changed (see PaintTarget.h for
   // where to read them).
   virtual void PresentWindow(HWND hwnd) = 0;
 
   virtual void SetCursorShape(CursorShape shape) = 0;
+
+  // The display blends layered windows' per-pixel alpha with what lies
+  // below them (PerPixelAlphaShown). A backend whose answer changes calls
+  // DeliverCompositionChange (RawInput.h).
+  virtual bool ComposesAlpha() const = 0;
 
   // The platform's save dialog. Runs modally: it keeps the message loop
   // going (RunModalUntil in ModalLoop.h) until the user answers.

@@ -21,6 +21,11 @@ void DeliverKey(int virtualKey, bool down, char32_t character = 0);
 // (null).
 void DeliverFocus(HWND topLevel);
 
+// The display started or stopped blending per-pixel alpha: every layered
+// window is presented again and every top-level window is sent
+// WM_DWMCOMPOSITIONCHANGED.
+void DeliverCompositionChange();
+
 // True when every delivered event has been turned into messages.
 bool RawInputDrained();
 

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "platform/events/EventLog.h"
+#include "platform/text/Utf.h"
+
 namespace qb {
 namespace {
 
@@ -16,11 +19,10 @@ void SetScreenshotWriter(ScreenshotWriter writer) { InstalledWriter() = std::mov
 
 bool WriteScreenshot(const std::filesystem::path& file) {
   const ScreenshotWriter& writer = InstalledWriter();
-  if (!writer) {
-    std::fprintf(stderr, "quillbrook: no screenshot writer is installed; %s not written\n", file.c_str());
-    return false;
-  }
-  return writer(file);
+  const bool written = writer && writer(file);
+  if (!writer) std::fprintf(stderr, "quillbrook: no screenshot writer is installed; %s not written\n", file.c_str());
+  events::Log("screenshot", {{"file", ToUtf16(file.string())}, {"written", written}});
+  return written;
 }
 
 }  // namespace qb

@@ -12,7 +12,8 @@ namespace qb {
 using ScreenshotWriter = std::function<bool(const std::filesystem::path& file)>;
 
 void SetScreenshotWriter(ScreenshotWriter writer);
-// True when a writer is installed and it succeeded.
+// True when a writer is installed and it succeeded; the event log's
+// "screenshot" event (file, written) says the same.
 bool WriteScreenshot(const std::filesystem::path& file);
 
 }  // namespace qb

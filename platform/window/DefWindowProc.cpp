@@ -95,6 +95,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_SETTEXT:
       hwnd->text = lParam ? std::u16string(reinterpret_cast<const char16_t*>(lParam)) : std::u16string();
+      if (!hwnd->parent) qb::UiThread::Get().backend->SetWindowTitle(hwnd, hwnd->text);
       return TRUE;
     case WM_GETTEXT: {
       if (wParam == 0 || !lParam) return 0;

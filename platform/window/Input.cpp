@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <vector>
 
 #include "platform/backend/RawInput.h"
 #include "platform/window/InputApi.h"
@@ -228,6 +229,17 @@ bool CookRawEvent(const RawEvent& event, MSG* msg) {
     case RawEvent::Kind::kFocus:
       SetActiveWindow(IsLive(event.window) ? event.window : nullptr);
       return false;
+    case RawEvent::Kind::kComposition: {
+      // A window may go or come while the others hear of it.
+      const std::vector<HWND> tops = ui.topLevels;
+      for (HWND top : tops) {
+        if (IsLive(top) && (top->exStyle & WS_EX_LAYERED)) PresentWindow(top);
+      }
+      for (HWND top : tops) {
+        if (IsLive(top)) SendMessage(top, WM_DWMCOMPOSITIONCHANGED, 0, 0);
+      }
+      return false;
+    }
   }
   return false;
 }
@@ -260,6 +272,12 @@ void DeliverFocus(HWND topLevel) {
   RawEvent event;
   event.kind = RawEvent::Kind::kFocus;
   event.window = topLevel;
+  Deliver(event);
+}
+
+void DeliverCompositionChange() {
+  RawEvent event;
+  event.kind = RawEvent::Kind::kComposition;
   Deliver(event);
 }
 

@@ -97,6 +97,9 @@ constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
+// Sent to every top-level window when the display starts or stops blending
+// the per-pixel alpha of layered windows (PerPixelAlphaShown).
+constexpr UINT WM_DWMCOMPOSITIONCHANGED = 0x031E;
 constexpr UINT WM_USER = 0x0400;
 
 // WM_ACTIVATE states.

@@ -27,7 +27,7 @@
 namespace qb {
 
 struct RawEvent {
-  enum class Kind { kMove, kButton, kKey, kFocus } kind = Kind::kMove;
+  enum class Kind { kMove, kButton, kKey, kFocus, kComposition } kind = Kind::kMove;
   POINT point;
   MouseButton button = MouseButton::kLeft;
   int virtualKey = 0;

@@ -34,6 +34,8 @@ TskLayerManager::~TskLayerManager() { Hide(); }
 
 void TskLayerManager::Show(int x, int y, BYTE opacity, const TBitmap& mask, const TBitmap& picture) {
   Hide();
+  // A glow that is not blended would be a solid block around the button.
+  if (!PerPixelAlphaShown()) return;
   visible_ = true;
   RegisterGlowClass();
   const DWORD exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE;

@@ -27,7 +27,8 @@ class TskLayerManager : public TComponent {
 
   // Shows `picture`, its alpha taken from `mask`, at screen position (x, y)
   // and starts fading it in towards `opacity` (0..255). A frame already
-  // shown is replaced.
+  // shown is replaced. Nothing is shown while the display does not blend
+  // per-pixel alpha (PerPixelAlphaShown).
   void Show(int x, int y, BYTE opacity, const TBitmap& mask, const TBitmap& picture);
   // Stops the fade and destroys the window.
   void Hide();

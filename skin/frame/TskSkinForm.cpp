@@ -211,10 +211,13 @@ void TskSkinForm::SetAlphaBlendValue(BYTE value) {
 
 bool TskSkinForm::IsFormActive() const { return form_.Active(); }
 
+// Layered windows count as supported only while the display blends their
+// alpha: without that the frame's soft shadow would show as a solid dark
+// band, and the window draws its own skinned frame instead.
 bool TskSkinForm::LayeredActive() const {
   return skinData_ != nullptr && !skinData_->Empty() && skinData_->ShowLayeredBorders() &&
          skinData_->LayerFrame().pictureindex != -1 && skinnable_ && form_.BorderStyle() != bsNone &&
-         !layeredSuspended_;
+         !layeredSuspended_ && PerPixelAlphaShown();
 }
 
 bool TskSkinForm::FullBorderActive() const { return LayeredActive() && skinData_->LayerFrame().fullborder; }

@@ -278,6 +278,9 @@ bool TskSkinForm::PreHandle(TMessage& m) {
       if (reinterpret_cast<TskSkinData*>(m.WParam) == skinData_ && skinData_ != nullptr)
         Rehook(skinData_->SkinnableForm());
       return false;
+    // The display starting or stopping to blend per-pixel alpha switches the
+    // layered frame on or off as the skin's own switch would.
+    case WM_DWMCOMPOSITIONCHANGED:
     case SKM_LAYEREDBORDERSCHANGED: {
       SaveFrameBounds();
       const bool visible = form_.HandleAllocated() && IsWindowVisible(form_.Handle());

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/backend/RawInput.h"
 #include "platform/window/ModalLoop.h"
 #include "platform/window/UiThread.h"
 
@@ -74,6 +75,12 @@ void HeadlessBackend::AnswerSaveDialog(std::optional<std::u16string> choice) {
   // it, and a later default answer must not replace the user's. emplace:
   // assigning an empty choice would leave the answer unset.
   if (openDialog_ && !answer_) answer_.emplace(std::move(choice));
+}
+
+void HeadlessBackend::SetComposesAlpha(bool composes) {
+  if (composes == composesAlpha_) return;
+  composesAlpha_ = composes;
+  DeliverCompositionChange();
 }
 
 int HeadlessBackend::PresentCount(HWND hwnd) const {

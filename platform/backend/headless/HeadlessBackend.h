@@ -27,8 +27,13 @@ class HeadlessBackend : public Backend {
   void ShowWindow(HWND, bool) override {}
   void StackWindows(const std::vector<HWND>&) override {}
   void ForgetWindow(HWND hwnd) override { presented_.erase(hwnd); }
+  void SetWindowTitle(HWND, const std::u16string&) override {}
   void PresentWindow(HWND hwnd) override { ++presented_[hwnd]; }
   void SetCursorShape(CursorShape shape) override { cursor_ = shape; }
+  // The virtual screen composes alpha unless a test plays a display without
+  // a compositing manager.
+  bool ComposesAlpha() const override { return composesAlpha_; }
+  void SetComposesAlpha(bool composes);
   // Waits, with the loop running, until AnswerSaveDialog is called.
   std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
 
@@ -43,6 +48,7 @@ class HeadlessBackend : public Backend {
   SIZE screen_;
   RECT workArea_;
   CursorShape cursor_ = CursorShape::kArrow;
+  bool composesAlpha_ = true;
   std::map<HWND, int> presented_;
   const SaveDialogRequest* openDialog_ = nullptr;
   std::optional<std::optional<std::u16string>> answer_;

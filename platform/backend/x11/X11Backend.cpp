@@ -5,15 +5,18 @@
 #include <string>
 #include <thread>
 
+#include "platform/backend/RawInput.h"
 #include "platform/backend/x11/X11State.h"
 #include "platform/dialogs/DesktopSaveDialog.h"
 #include "platform/gdi/window/LayeredWindow.h"
+#include "platform/gdi/window/ScreenComposer.h"
 #include "platform/png/PngFile.h"
 #include "platform/window/PaintTarget.h"
 #include "platform/window/UiThread.h"
 #include "platform/window/WindowStyles.h"
 
 #include <X11/cursorfont.h>
+#include <X11/extensions/Xfixes.h>
 #include <X11/extensions/shape.h>
 
 namespace qb {
@@ -48,10 +51,20 @@ bool TakesOurPixels(::Display* display, Visual* visual, int depth) {
   return fits;
 }
 
-bool ProbeCompositor(X11Backend::State& state) {
+// Whether a compositing manager runs now, and, with XFIXES, a notice
+// whenever the selection it owns changes hands.
+void WatchCompositor(X11Backend::State& state) {
   const std::string name = "_NET_WM_CM_S" + std::to_string(state.screen);
-  const Atom selection = XInternAtom(state.display, name.c_str(), False);
-  return XGetSelectionOwner(state.display, selection) != None;
+  state.compositorSelection = XInternAtom(state.display, name.c_str(), False);
+  int eventBase = 0, errorBase = 0;
+  if (XFixesQueryExtension(state.display, &eventBase, &errorBase)) {
+    state.xfixesEventBase = eventBase;
+    XFixesSelectSelectionInput(state.display, state.root, state.compositorSelection,
+                               XFixesSetSelectionOwnerNotifyMask | XFixesSelectionWindowDestroyNotifyMask |
+                                   XFixesSelectionClientCloseNotifyMask);
+  }
+  // Asked after the notices are on, so that no change falls between.
+  state.compositorRunning = XGetSelectionOwner(state.display, state.compositorSelection) != None;
 }
 
 unsigned CursorGlyph(CursorShape shape) {
@@ -132,6 +145,8 @@ std::unique_ptr<X11Backend> X11Backend::Open() {
   state->visual = DefaultVisual(display, state->screen);
   state->depth = DefaultDepth(display, state->screen);
   state->screenSize = SIZE{DisplayWidth(display, state->screen), DisplayHeight(display, state->screen)};
+  state->primary = ReadPrimaryMonitor(*state);
+  state->origin = POINT{state->primary.left, state->primary.top};
   if (!TakesOurPixels(display, state->visual, state->depth)) {
     std::fprintf(stderr, "quillbrook: the display's default visual is not 24-bit TrueColor\n");
     XCloseDisplay(display);
@@ -142,14 +157,19 @@ std::unique_ptr<X11Backend> X11Backend::Open() {
 
   int eventBase = 0, errorBase = 0;
   state->probed.shape = XShapeQueryExtension(display, &eventBase, &errorBase);
+  int shapeMajor = 0, shapeMinor = 0;
+  state->inputShapes =
+      state->probed.shape && XShapeQueryVersion(display, &shapeMajor, &shapeMinor) &&
+      (shapeMajor > 1 || (shapeMajor == 1 && shapeMinor >= 1));
   if (XMatchVisualInfo(display, state->screen, 32, TrueColor, &state->argbVisual) &&
       TakesOurPixels(display, state->argbVisual.visual, 32)) {
     state->probed.argbVisual = true;
     state->argbColormap = XCreateColormap(display, state->root, state->argbVisual.visual, AllocNone);
   }
   state->probed.sharedMemory = ProbeSharedMemory(*state);
-  state->probed.compositor = ProbeCompositor(*state);
-  state->features = state->probed;
+  int opcode = 0, firstEvent = 0, firstError = 0;
+  state->probed.rootPixels = !XQueryExtension(display, "XWAYLAND", &opcode, &firstEvent, &firstError);
+  WatchCompositor(*state);
 
   std::unique_ptr<X11Backend> backend(new X11Backend(std::move(state)));
   StartInputThread(*backend->state_);
@@ -168,7 +188,10 @@ X11Backend::~X11Backend() {
   XCloseDisplay(state_->display);
 }
 
-SIZE X11Backend::ScreenSize() const { return state_->screenSize; }
+SIZE X11Backend::ScreenSize() const {
+  const RECT& primary = state_->primary;
+  return SIZE{primary.right - primary.left, primary.bottom - primary.top};
+}
 
 RECT X11Backend::WorkArea() const {
   DisplayLock lock(*state_);
@@ -187,7 +210,8 @@ void X11Backend::PlaceWindow(HWND hwnd, const RECT& rect) {
     return;
   }
   record.rect = rect;
-  XMoveResizeWindow(state_->display, record.id, rect.left, rect.top, unsigned(std::max(LONG{1}, rect.right - rect.left)),
+  XMoveResizeWindow(state_->display, record.id, rect.left + state_->origin.x, rect.top + state_->origin.y,
+                    unsigned(std::max(LONG{1}, rect.right - rect.left)),
                     unsigned(std::max(LONG{1}, rect.bottom - rect.top)));
   UpdateMapping(*state_, record);
 }
@@ -224,6 +248,13 @@ void X11Backend::ForgetWindow(HWND hwnd) {
   if (state_->focusGivenTo == hwnd) state_->focusGivenTo = nullptr;
 }
 
+void X11Backend::SetWindowTitle(HWND hwnd, const std::u16string& title) {
+  DisplayLock lock(*state_);
+  auto it = state_->windows.find(hwnd);
+  // A window without its X window yet gets its name when that is made.
+  if (it != state_->windows.end()) NameXWindow(*state_, it->second.id, title);
+}
+
 void X11Backend::PresentWindow(HWND hwnd) {
   if (!IsLive(hwnd)) return;
   DisplayLock lock(*state_);
@@ -242,8 +273,8 @@ void X11Backend::PresentWindow(HWND hwnd) {
   const bool layered = (hwnd->exStyle & WS_EX_LAYERED) != 0;
   // Only a compositing manager blends an ARGB window; without one the
   // alpha has to become the window's shape.
-  const bool alphaShaped = layered && !(record.argb && state_->features.compositor);
-  ApplyShape(*state_, record, hwnd, picture, alphaShaped);
+  const bool alphaShaped = layered && !(record.argb && AlphaComposed(*state_));
+  ApplyShape(*state_, record, hwnd, picture, layered, alphaShaped);
   record.presented = true;
   // Activation follows showing and stacking; the first paint after it is
   // where the focus can follow as well.
@@ -263,12 +294,27 @@ std::optional<std::u16string> X11Backend::RunSaveDialog(const SaveDialogRequest&
   return DesktopSaveDialog().Run(request);
 }
 
-const X11Features& X11Backend::Features() const { return state_->features; }
+X11Features FeaturesInUse(const X11Backend::State& state) {
+  const X11Features& probed = state.probed;
+  const X11Features& allowed = state.allowed;
+  return X11Features{probed.shape && allowed.shape, probed.argbVisual && allowed.argbVisual,
+                     probed.sharedMemory && allowed.sharedMemory, state.compositorRunning && allowed.compositor,
+                     probed.rootPixels && allowed.rootPixels};
+}
+
+X11Features X11Backend::Features() const { return FeaturesInUse(*state_); }
+
+bool AlphaComposed(const X11Backend::State& state) {
+  const X11Features features = FeaturesInUse(state);
+  return features.argbVisual && features.compositor;
+}
+
+bool X11Backend::ComposesAlpha() const { return AlphaComposed(*state_); }
 
 void X11Backend::LimitFeatures(const X11Features& allowed) {
-  const X11Features& probed = state_->probed;
-  state_->features = X11Features{probed.shape && allowed.shape, probed.argbVisual && allowed.argbVisual,
-                                 probed.sharedMemory && allowed.sharedMemory, probed.compositor && allowed.compositor};
+  const bool composed = ComposesAlpha();
+  state_->allowed = allowed;
+  if (ComposesAlpha() != composed) DeliverCompositionChange();
 }
 
 Surface X11Backend::CaptureScreen() const {
@@ -276,7 +322,9 @@ Surface X11Backend::CaptureScreen() const {
   return ReadScreen(*state_);
 }
 
-void X11Backend::WriteScreenPng(const std::filesystem::path& file) const { WritePng(CaptureScreen(), file); }
+void X11Backend::WriteScreenPng(const std::filesystem::path& file) const {
+  WritePng(FeaturesInUse(*state_).rootPixels ? CaptureScreen() : ComposeScreen(), file);
+}
 
 void X11Backend::Sync() {
   DisplayLock lock(*state_);

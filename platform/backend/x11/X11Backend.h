@@ -17,11 +17,15 @@
 // (XShmPutImage through a shared segment when MIT-SHM is there, else
 // XPutImage straight from the backing store).
 //
-// Layered windows use a 32-bit ARGB visual when the screen has one. When no
-// compositing manager owns _NET_WM_CM_S<screen> at start-up, nobody would
-// blend them, so they are shaped to their pixels with alpha above zero
-// instead of showing a black box. Window shapes (SetWindowRgn) go through
-// the SHAPE extension; without it windows stay rectangular.
+// Layered windows use a 32-bit ARGB visual when the screen has one. Only a
+// compositing manager (the owner of _NET_WM_CM_S<screen>) blends them; the
+// backend follows it coming and going (XFIXES tells when the selection
+// changes hands) and says so through ComposesAlpha. While nobody blends,
+// layered windows are shaped to their pixels with alpha above zero instead
+// of showing a black box. Either way a layered window takes the pointer
+// only where its alpha is above zero (the SHAPE extension's input shape).
+// Window shapes (SetWindowRgn) go through SHAPE as well; without it windows
+// stay rectangular and take the pointer everywhere.
 //
 // Input comes from a thread of the backend that waits on the connection
 // and hands raw events to the core (RawInput.h): pointer positions in
@@ -48,6 +52,7 @@ struct X11Features {
   bool argbVisual = false;  // a 32-bit TrueColor visual with alpha
   bool sharedMemory = false;  // MIT-SHM, usable from this client
   bool compositor = false;  // _NET_WM_CM_S<screen> has an owner
+  bool rootPixels = true;   // the root window's pixels can be read (not under XWayland)
 };
 
 class X11Backend : public Backend {
@@ -61,29 +66,42 @@ class X11Backend : public Backend {
   X11Backend& operator=(const X11Backend&) = delete;
 
   const char* Name() const override { return "x11"; }
+  // The primary monitor (RandR's monitors, read when the backend opens):
+  // its top-left corner is our (0, 0), so the screen of the window layer is
+  // that monitor, as it is on the platform we stand in for, and windows on
+  // other monitors have coordinates beyond it.
   SIZE ScreenSize() const override;
-  // _NET_WORKAREA of the first desktop when a window manager sets it, else
-  // the whole screen. Read on each call, since panels come and go.
+  // _NET_WORKAREA of the first desktop when a window manager sets it,
+  // clipped to the primary monitor; else that whole monitor. Read again
+  // whenever the property changes, since panels come and go.
   RECT WorkArea() const override;
   void PlaceWindow(HWND hwnd, const RECT& rect) override;
   void ShowWindow(HWND hwnd, bool visible) override;
   void StackWindows(const std::vector<HWND>& topFirst) override;
   void ForgetWindow(HWND hwnd) override;
+  // WM_NAME and _NET_WM_NAME, which desktop tools and automation look for.
+  void SetWindowTitle(HWND hwnd, const std::u16string& title) override;
   void PresentWindow(HWND hwnd) override;
   void SetCursorShape(CursorShape shape) override;
+  // An ARGB visual and a compositing manager (within LimitFeatures).
+  bool ComposesAlpha() const override;
   // The desktop's save dialog (DesktopSaveDialog.h).
   std::optional<std::u16string> RunSaveDialog(const SaveDialogRequest& request) override;
 
-  const X11Features& Features() const;
-  // Uses only the probed features that `allowed` also has, so that the
-  // plain paths can be exercised on a display that has everything; windows
-  // made from now on and every later repaint follow it. Passing all true
-  // gives back everything the display has.
+  // What is in use now: what the display has, within LimitFeatures.
+  X11Features Features() const;
+  // Uses only the features that `allowed` also has, so that the plain paths
+  // can be exercised on a display that has everything; windows made from
+  // now on and every later repaint follow it, and a change of ComposesAlpha
+  // is announced as when the compositor itself comes or goes. Passing all
+  // true gives back everything the display has.
   void LimitFeatures(const X11Features& allowed);
 
   // The real screen's pixels as the server has them, alpha 255.
   Surface CaptureScreen() const;
-  // The same as a PNG file; throws qb::PngError.
+  // The screen as a PNG file; throws qb::PngError. Where the root window
+  // cannot be read (XWayland gives black), the picture is made of our own
+  // windows' pixels over the desktop colour instead.
   void WriteScreenPng(const std::filesystem::path& file) const;
   // Waits until the server has handled every request made so far, and the
   // input thread has handed on every event the server sent before that.

@@ -45,6 +45,7 @@ struct XWindowRecord {
   int pixmapWidth = 0;
   int pixmapHeight = 0;
   bool shaped = false;   // a bounding shape is set
+  bool inputShaped = false;  // an input shape is set
   SharedSegment segment;
 };
 
@@ -56,15 +57,27 @@ struct X11Backend::State {
   int depth = 0;
   XVisualInfo argbVisual{};
   Colormap argbColormap = 0;
-  SIZE screenSize{};
+  SIZE screenSize{};  // the whole X screen
+  // The primary monitor (RandR's, else the whole screen) in X coordinates,
+  // read at start-up. Our coordinates count from its top-left corner, as
+  // the platform we stand in for counts from its primary monitor's: X
+  // coordinates are ours plus `origin`.
+  RECT primary{};
+  POINT origin{};
   Atom workAreaAtom = 0;
   // Under the display lock: the work area last read, forgotten when the
   // root window's property changes. Forms ask for it at every size change,
   // and each read is a round trip.
   std::optional<RECT> workArea;
 
-  X11Features probed;
-  X11Features features;  // what is in use: probed, possibly limited
+  X11Features probed;   // all but the compositor, which is compositorRunning
+  bool inputShapes = false;  // SHAPE 1.1: input shapes apart from the bounding one
+  X11Features allowed{true, true, true, true, true};  // LimitFeatures
+  // Whether _NET_WM_CM_S<screen> has an owner now; written by the input
+  // thread when XFIXES (when there: xfixesEventBase ≥ 0) reports a change.
+  Atom compositorSelection = 0;
+  int xfixesEventBase = -1;
+  std::atomic<bool> compositorRunning = false;
 
   std::map<HWND, XWindowRecord> windows;  // user-interface thread only
   std::array<Cursor, 11> cursors{};
@@ -110,6 +123,8 @@ class DisplayLock {
 // window.cpp
 XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd);
 void DestroyXWindow(X11Backend::State& state, XWindowRecord& record);
+// Sets WM_NAME and _NET_WM_NAME.
+void NameXWindow(X11Backend::State& state, Window id, const std::u16string& title);
 // Maps or unmaps the X window as `shown` and the size ask.
 void UpdateMapping(X11Backend::State& state, XWindowRecord& record);
 // Stacks our X windows in the core's order of top-level windows.
@@ -121,9 +136,16 @@ void UploadPicture(X11Backend::State& state, XWindowRecord& record, const Surfac
 void ReleaseSegment(X11Backend::State& state, SharedSegment& segment);
 bool ProbeSharedMemory(X11Backend::State& state);
 
+// The features in use: the probed ones within LimitFeatures, the
+// compositor as it is now.
+X11Features FeaturesInUse(const X11Backend::State& state);
+// An ARGB visual and a compositing manager, both in use.
+bool AlphaComposed(const X11Backend::State& state);
+
 // shape.cpp: the bounding shape from the window's region and, when
-// `alphaShaped`, from the picture's pixels with alpha above zero.
-void ApplyShape(X11Backend::State& state, XWindowRecord& record, HWND hwnd, const Surface& picture,
+// `alphaShaped`, from the picture's pixels with alpha above zero; for a
+// layered window the input shape from those pixels as well.
+void ApplyShape(X11Backend::State& state, XWindowRecord& record, HWND hwnd, const Surface& picture, bool layered,
                 bool alphaShaped);
 // Rows of runs of pixels with alpha above zero, as rectangles in picture
 // coordinates; equal runs on neighbouring rows are merged.
@@ -140,6 +162,10 @@ int VirtualKeyOf(KeySym keysym);
 char32_t TypedCharacter(X11Backend::State& state, XKeyEvent& event);
 
 // screen.cpp
+// The primary monitor, or the first one when none is marked primary, from
+// RandR 1.5; the whole screen without RandR or monitors.
+RECT ReadPrimaryMonitor(X11Backend::State& state);
+// _NET_WORKAREA clipped to the primary monitor, in our coordinates.
 RECT ReadWorkArea(X11Backend::State& state);
 Surface ReadScreen(X11Backend::State& state);
 

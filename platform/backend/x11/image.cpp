@@ -92,7 +92,7 @@ void PutPlain(X11Backend::State& state, XWindowRecord& record, const Surface& pi
 void UploadPicture(X11Backend::State& state, XWindowRecord& record, const Surface& picture) {
   EnsurePixmap(state, record, picture.Width(), picture.Height());
   const std::size_t bytes = std::size_t(picture.Width()) * std::size_t(picture.Height()) * 4;
-  bool shared = state.features.sharedMemory && bytes >= kSharedFrom;
+  bool shared = FeaturesInUse(state).sharedMemory && bytes >= kSharedFrom;
   if (shared && record.segment.bytes < bytes) {
     ReleaseSegment(state, record.segment);
     shared = Attach(state, record.segment, bytes);

@@ -11,6 +11,7 @@
 #include "platform/text/Utf.h"
 #include "platform/window/InputApi.h"
 
+#include <X11/extensions/Xfixes.h>
 #include <X11/keysym.h>
 
 namespace qb {
@@ -22,8 +23,9 @@ HWND OurWindow(X11Backend::State& state, Window id) {
   return it == state.byId.end() ? nullptr : it->second;
 }
 
+// From X's root coordinates to ours.
 void MovePointer(X11Backend::State& state, int x, int y) {
-  const POINT point{x, y};
+  const POINT point{x - state.origin.x, y - state.origin.y};
   if (point.x == state.lastPointer.x && point.y == state.lastPointer.y) return;
   state.lastPointer = point;
   DeliverPointerMove(point);
@@ -80,7 +82,21 @@ void HandleKey(X11Backend::State& state, XKeyEvent& event, bool down) {
   DeliverKey(key, true, character);
 }
 
+// The compositing manager's selection changed hands: it came, went, or was
+// replaced by another.
+void HandleSelectionNotify(X11Backend::State& state, const XFixesSelectionNotifyEvent& event) {
+  if (event.selection != state.compositorSelection) return;
+  const bool running = event.subtype == XFixesSetSelectionOwnerNotify && event.owner != None;
+  const bool composed = AlphaComposed(state);
+  state.compositorRunning = running;
+  if (AlphaComposed(state) != composed) DeliverCompositionChange();
+}
+
 void Translate(X11Backend::State& state, XEvent& event) {
+  if (state.xfixesEventBase >= 0 && event.type == state.xfixesEventBase + XFixesSelectionNotify) {
+    HandleSelectionNotify(state, reinterpret_cast<const XFixesSelectionNotifyEvent&>(event));
+    return;
+  }
   switch (event.type) {
     case MotionNotify: MovePointer(state, event.xmotion.x_root, event.xmotion.y_root); break;
     case EnterNotify:

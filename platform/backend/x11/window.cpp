@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/backend/x11/X11State.h"
+#include "platform/text/Utf.h"
 #include "platform/window/InputApi.h"
 #include "platform/window/UiThread.h"
 #include "platform/window/WindowStyles.h"
@@ -32,11 +33,13 @@ XWindowRecord MakeXWindow(X11Backend::State& state, HWND hwnd, bool argb) {
     mask |= CWColormap;
   }
   const RECT& r = record.rect;
-  record.id = XCreateWindow(state.display, state.root, r.left, r.top, unsigned(std::max(LONG{1}, r.right - r.left)),
+  record.id = XCreateWindow(state.display, state.root, r.left + state.origin.x, r.top + state.origin.y,
+                            unsigned(std::max(LONG{1}, r.right - r.left)),
                             unsigned(std::max(LONG{1}, r.bottom - r.top)), 0, depth, InputOutput, visual, mask,
                             &attributes);
   XClassHint hint{const_cast<char*>("quillbrook"), const_cast<char*>("Quillbrook")};
   XSetClassHint(state.display, record.id, &hint);
+  if (!hwnd->text.empty()) NameXWindow(state, record.id, hwnd->text);
   std::lock_guard lock(state.byIdMutex);
   state.byId[record.id] = hwnd;
   return record;
@@ -45,7 +48,7 @@ XWindowRecord MakeXWindow(X11Backend::State& state, HWND hwnd, bool argb) {
 }  // namespace
 
 XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd) {
-  const bool argb = (hwnd->exStyle & WS_EX_LAYERED) && state.features.argbVisual;
+  const bool argb = (hwnd->exStyle & WS_EX_LAYERED) && FeaturesInUse(state).argbVisual;
   auto it = state.windows.find(hwnd);
   if (it != state.windows.end() && it->second.argb == argb) return it->second;
   // The visual of an X window is fixed when it is made: a window that
@@ -61,6 +64,21 @@ XWindowRecord& EnsureXWindow(X11Backend::State& state, HWND hwnd) {
   record.shown = shown;
   UpdateMapping(state, record);
   return record;
+}
+
+void NameXWindow(X11Backend::State& state, Window id, const std::u16string& title) {
+  std::string utf8 = ToUtf8(title);
+  // _NET_WM_NAME is UTF-8 as it stands; WM_NAME gets Latin-1 where that
+  // holds the text, else compound text, as older tools read it.
+  const Atom utf8String = XInternAtom(state.display, "UTF8_STRING", False);
+  XChangeProperty(state.display, id, XInternAtom(state.display, "_NET_WM_NAME", False), utf8String, 8,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.data()), int(utf8.size()));
+  char* list[] = {utf8.data()};
+  XTextProperty property{};
+  if (Xutf8TextListToTextProperty(state.display, list, 1, XStdICCTextStyle, &property) >= Success) {
+    XSetWMName(state.display, id, &property);
+    XFree(property.value);
+  }
 }
 
 void DestroyXWindow(X11Backend::State& state, XWindowRecord& record) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/backend/Backend.h"
 #include "platform/window/PaintTarget.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowStyles.h"
@@ -59,6 +60,8 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, const POINT* position, const SIZE* size
   qb::PresentWindow(hwnd);
   return TRUE;
 }
+
+bool qb::PerPixelAlphaShown() { return qb::CurrentBackend().ComposesAlpha(); }
 
 BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags) {
   qb::LayeredState* state = LayeredStateOf(hwnd);

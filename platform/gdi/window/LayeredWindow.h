@@ -24,3 +24,14 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC screenDc, const POINT* position, const S
                          const POINT* sourcePosition, COLORREF key, const BLENDFUNCTION* blend, DWORD flags);
 
 BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags);
+
+namespace qb {
+
+// Whether the display blends the per-pixel alpha of layered windows with
+// what lies below them. An X display does so only while a compositing
+// manager runs; without one, partly transparent pixels would show as
+// opaque dark ones, so soft shadows and glows are better left out. Every
+// top-level window is sent WM_DWMCOMPOSITIONCHANGED when the answer changes.
+bool PerPixelAlphaShown();
+
+}  // namespace qb

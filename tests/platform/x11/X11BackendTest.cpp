@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <vector>
+
+#include "platform/events/EventLog.h"
+#include "platform/gdi/PixelOps.h"
+#include "platform/script/ScreenshotHook.h"
+#include "tests/support/PngRead.h"
 
 #include "platform/backend/x11/X11State.h"
 #include "platform/gdi/Bitmap.h"
@@ -110,6 +117,130 @@ TEST_F(X11Display, LayeredAndShapedWindowsShowTheirPixelsOnly) {
     EXPECT_EQ(session->Pixel(320, 150), kGreen) << "inside the shape";
     EXPECT_EQ(session->Pixel(370, 150), desktop) << "outside the shape";
   }
+}
+
+// What cannot be seen cannot be clicked: the transparent half of a layered
+// window lets clicks through to what lies below, here another program's
+// window, whether a compositing manager blends it (its input shape) or not
+// (its bounding shape).
+TEST_F(X11Display, ALayeredWindowTakesThePointerOnlyWhereItShowsPixels) {
+  const unsigned long below = session->ShowForeignWindow({100, 100, 300, 300}, 0x0000FF);
+  for (const bool compositor : {true, false}) {
+    SCOPED_TRACE(compositor ? "with a compositor" : "without a compositor");
+    session->Backend().LimitFeatures(X11Features{true, true, true, compositor});
+    TestWindow layered({.exStyle = WS_EX_LAYERED, .rect = {150, 150, 250, 250}, .handler = {}});
+    HalfRedContent(layered.Handle(), 100, 100);
+    session->Settle();
+    struct Case {
+      POINT screen;
+      bool ours;
+    };
+    const Case cases[] = {{{170, 200}, true}, {{230, 200}, false}, {{120, 120}, false}};
+    for (const Case& c : cases) {
+      SCOPED_TRACE(testing::Message() << "at " << c.screen.x << ", " << c.screen.y);
+      session->ForeignClicks(below);
+      layered.ClearSeen();
+      session->MovePointer(c.screen.x, c.screen.y);
+      session->Button(1, true);
+      session->Button(1, false);
+      session->Settle();
+      EXPECT_EQ(layered.Count(WM_LBUTTONDOWN), c.ours ? 1 : 0);
+      EXPECT_EQ(session->ForeignClicks(below), c.ours ? 0 : 1);
+    }
+  }
+  session->DestroyForeignWindow(below);
+}
+
+// A compositing manager may start or stop while we run; the backend follows
+// its selection and tells every window, and layered windows change their
+// look at once.
+TEST_F(X11Display, TheCompositorComingAndGoingIsAnnouncedAndFollowed) {
+  int announced = 0;
+  TestWindow below({.rect = {100, 100, 300, 300}, .handler = Paint(RGB(0, 0, 255))});
+  TestWindow listener({.rect = {400, 100, 450, 150},
+                       .handler = [&, paint = Paint(RGB(0, 255, 0))](HWND hwnd, UINT message, WPARAM w,
+                                                                      LPARAM l) -> std::optional<LRESULT> {
+                         if (message == WM_DWMCOMPOSITIONCHANGED) ++announced;
+                         return paint(hwnd, message, w, l);
+                       }});
+  TestWindow layered({.exStyle = WS_EX_LAYERED, .rect = {120, 120, 220, 220}, .handler = {}});
+  HalfRedContent(layered.Handle(), 100, 100);
+  session->Settle();
+  announced = 0;
+  ASSERT_TRUE(PerPixelAlphaShown());
+  EXPECT_EQ(session->Pixel(190, 150), 0x000000u) << "unblended ARGB pixels show raw under our pretend compositor";
+
+  session->PoseAsCompositor(false);
+  ASSERT_TRUE(PumpUntil([&] {
+    session->Settle();
+    return announced == 1;
+  }));
+  EXPECT_FALSE(PerPixelAlphaShown());
+  EXPECT_FALSE(session->Backend().Features().compositor);
+  EXPECT_EQ(session->Pixel(190, 150), kBlue) << "without a compositor the transparent half is cut away";
+
+  session->PoseAsCompositor(true);
+  ASSERT_TRUE(PumpUntil([&] {
+    session->Settle();
+    return announced == 2;
+  }));
+  EXPECT_TRUE(PerPixelAlphaShown());
+  EXPECT_EQ(session->Pixel(190, 150), 0x000000u);
+
+  // Limiting the features in a test is announced the same way.
+  session->Backend().LimitFeatures(X11Features{true, true, true, false});
+  session->Settle();
+  EXPECT_EQ(announced, 3);
+}
+
+// Desktop tools and automation find our windows by their names.
+TEST_F(X11Display, WindowsCarryTheirCaptionAsTheirName) {
+  TestWindow window({.rect = {100, 100, 200, 200}, .handler = Paint(RGB(0, 0, 255))});
+  using Names = std::vector<std::pair<std::string, std::string>>;
+  auto named = [&](const std::string& name) {
+    const Names names = session->WindowNames();
+    return std::count(names.begin(), names.end(), std::pair{name, name});
+  };
+  SetWindowText(window.Handle(), u"Erzeuge PDF-Datei");
+  session->Settle();
+  EXPECT_EQ(named("Erzeuge PDF-Datei"), 1);
+  SetWindowText(window.Handle(), u"Fenster schließt");
+  session->Settle();
+  EXPECT_EQ(named("Fenster schließt"), 1) << "WM_NAME in compound text, _NET_WM_NAME in UTF-8";
+  EXPECT_EQ(named("Erzeuge PDF-Datei"), 0);
+}
+
+// Under XWayland the root window reads as black; the screenshot then shows
+// our own windows over the desktop colour rather than a black picture, and
+// the event log tells whether a screenshot was written.
+TEST_F(X11Display, AScreenshotShowsOurWindowsWhereTheScreenCannotBeRead) {
+  TestWindow ours({.rect = {100, 100, 200, 200}, .handler = Paint(RGB(0, 0, 255))});
+  const unsigned long foreign = session->ShowForeignWindow({500, 100, 600, 200}, 0xFF0000);
+  session->Settle();
+  std::vector<bool> written;
+  const events::Subscription subscription = events::Subscribe([&](const events::Event& event) {
+    if (event.name == "screenshot") written.push_back(std::get<bool>(*event.Find("written")));
+  });
+  struct Case {
+    const char* what;
+    bool rootPixels;
+    std::uint32_t foreignShows;
+  };
+  const std::uint32_t desktop = PixelFromColor(GetSysColor(COLOR_BACKGROUND));
+  const Case cases[] = {{"the root can be read", true, kRed}, {"the root cannot be read", false, desktop}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    session->Backend().LimitFeatures(X11Features{true, true, true, true, c.rootPixels});
+    const std::filesystem::path file = std::filesystem::path(testing::TempDir()) / "x11-screenshot.png";
+    std::filesystem::remove(file);
+    ASSERT_TRUE(WriteScreenshot(file));
+    const std::optional<Surface> shot = ReadPng(file);
+    ASSERT_TRUE(shot.has_value());
+    EXPECT_EQ(shot->At(150, 150) & 0xFFFFFFu, kBlue);
+    EXPECT_EQ(shot->At(550, 150) & 0xFFFFFFu, c.foreignShows);
+  }
+  EXPECT_EQ(written, (std::vector<bool>{true, true}));
+  session->DestroyForeignWindow(foreign);
 }
 
 // Large pictures go through shared memory, small ones through the

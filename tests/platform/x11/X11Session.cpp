@@ -15,6 +15,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
 #include <X11/keysym.h>
@@ -23,6 +24,7 @@ namespace qb::test {
 
 struct X11Session::Connection {
   ::Display* display = nullptr;
+  Window compositorOwner = None;
 };
 
 namespace {
@@ -58,9 +60,9 @@ X11Session* X11Session::Get() {
     // Posing as a compositing manager lets the backend's compositor path be
     // tested too; LimitFeatures takes the pose away again.
     ::Display* input = connection->display;
-    const Window owner = XCreateSimpleWindow(input, DefaultRootWindow(input), 0, 0, 1, 1, 0, 0, 0);
+    connection->compositorOwner = XCreateSimpleWindow(input, DefaultRootWindow(input), 0, 0, 1, 1, 0, 0, 0);
     const std::string selection = "_NET_WM_CM_S" + std::to_string(DefaultScreen(input));
-    XSetSelectionOwner(input, XInternAtom(input, selection.c_str(), False), owner, CurrentTime);
+    XSetSelectionOwner(input, XInternAtom(input, selection.c_str(), False), connection->compositorOwner, CurrentTime);
     XSync(input, False);
     // The test suites run with the headless backend; these tests want the
     // real one, chosen before the loop starts.
@@ -170,6 +172,79 @@ void X11Session::SetWorkArea(std::optional<RECT> area) {
     XDeleteProperty(display, root, atom);
   }
   XSync(display, False);
+}
+
+void X11Session::PoseAsCompositor(bool pose) {
+  ::Display* display = connection_->display;
+  const std::string selection = "_NET_WM_CM_S" + std::to_string(DefaultScreen(display));
+  XSetSelectionOwner(display, XInternAtom(display, selection.c_str(), False), pose ? connection_->compositorOwner : None,
+                     CurrentTime);
+  XSync(display, False);
+}
+
+std::vector<std::pair<std::string, std::string>> X11Session::WindowNames() {
+  ::Display* display = connection_->display;
+  Window root = None, parent = None;
+  Window* children = nullptr;
+  unsigned count = 0;
+  std::vector<std::pair<std::string, std::string>> names;
+  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return names;
+  const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+  const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+  for (unsigned i = 0; i < count; ++i) {
+    std::string net, plain;
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, children[i], netName, 0, 1024, False, utf8, &type, &format, &items, &remaining,
+                           &data) == Success &&
+        data) {
+      net.assign(reinterpret_cast<const char*>(data), items);
+      XFree(data);
+    }
+    XTextProperty property{};
+    if (XGetWMName(display, children[i], &property) && property.value) {
+      char** list = nullptr;
+      int listCount = 0;
+      if (Xutf8TextPropertyToTextList(display, &property, &list, &listCount) >= Success && listCount > 0) {
+        plain = list[0];
+        XFreeStringList(list);
+      }
+      XFree(property.value);
+    }
+    if (!net.empty() || !plain.empty()) names.emplace_back(net, plain);
+  }
+  XFree(children);
+  return names;
+}
+
+unsigned long X11Session::ShowForeignWindow(RECT rect, std::uint32_t rgb) {
+  ::Display* display = connection_->display;
+  XSetWindowAttributes attributes{};
+  attributes.override_redirect = True;
+  attributes.background_pixel = rgb;
+  const Window window =
+      XCreateWindow(display, DefaultRootWindow(display), rect.left, rect.top, unsigned(rect.right - rect.left),
+                    unsigned(rect.bottom - rect.top), 0, CopyFromParent, InputOutput, CopyFromParent,
+                    CWOverrideRedirect | CWBackPixel, &attributes);
+  XSelectInput(display, window, ButtonPressMask);
+  XMapRaised(display, window);
+  XSync(display, False);
+  return window;
+}
+
+int X11Session::ForeignClicks(unsigned long window) {
+  XSync(connection_->display, False);
+  int clicks = 0;
+  XEvent event;
+  while (XCheckTypedWindowEvent(connection_->display, window, ButtonPress, &event)) ++clicks;
+  return clicks;
+}
+
+void X11Session::DestroyForeignWindow(unsigned long window) {
+  XDestroyWindow(connection_->display, window);
+  XSync(connection_->display, False);
 }
 
 void X11Session::Settle() {

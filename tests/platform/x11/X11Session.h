@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/backend/x11/X11Backend.h"
@@ -41,6 +43,16 @@ class X11Session {
   std::vector<unsigned long> FontCursor(unsigned glyph, POINT where);
   // Sets or removes _NET_WORKAREA (left, top, width, height) on the root.
   void SetWorkArea(std::optional<RECT> area);
+  // Takes or gives up the compositing manager's selection, which the
+  // session holds from the start, posing as a compositing manager.
+  void PoseAsCompositor(bool pose);
+  // The _NET_WM_NAME and WM_NAME of every top-level X window that has one.
+  std::vector<std::pair<std::string, std::string>> WindowNames();
+  // A window of another program: `rect` filled with `rgb` (0xRRGGBB).
+  unsigned long ShowForeignWindow(RECT rect, std::uint32_t rgb);
+  // How many button presses reached that window since the last call.
+  int ForeignClicks(unsigned long window);
+  void DestroyForeignWindow(unsigned long window);
 
   // Lets the server, the backend's input thread and the message loop
   // finish what the requests so far caused.

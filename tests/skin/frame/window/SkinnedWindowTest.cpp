@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/backend/RawInput.h"
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/gdi/DrawingObjects.h"
+#include "platform/gdi/PixelOps.h"
 #include "platform/gdi/window/ScreenComposer.h"
 #include "platform/region/RegionHandle.h"
 #include "platform/window/DefaultFrame.h"
@@ -342,6 +345,47 @@ TEST(LayeredFrameWindow, FormIsClientOnlyAndTheLayeredFrameFollowsIt) {
   form->Hide();
   test::ProcessPending(application);
   EXPECT_FALSE(skinForm->LayerBorder().LayerVisible());
+}
+
+// A display that does not blend per-pixel alpha would show the layered
+// frame's soft shadow as a solid dark band: the window then draws its own
+// skinned frame where the visible frame was, and gets the layered one back
+// once alpha is blended again.
+TEST(LayeredFrameWindow, WithoutAlphaBlendingTheWindowDrawsItsOwnFrameInstead) {
+  TApplication application;
+  test::OwnSkinData skin(true);
+  std::unique_ptr<TForm> form = NewForm<TForm>();
+  form->SetBorderStyle(bsSingle);
+  form->SetBounds(300, 300, 250, 120);
+  auto* skinForm = new TskSkinForm(form.get());
+  skinForm->SetBorderIcons(TskBorderIcons{});
+  skinForm->SetSkinData(skin.data.get());
+  form->Show();
+  test::RunApplicationUntil(application, [skinForm] { return !skinForm->ShowPending(); });
+  ASSERT_TRUE(skinForm->LayerBorder().LayerVisible());
+  HeadlessBackend& display = *CurrentHeadlessBackend();
+  const std::uint32_t desktop = PixelFromColor(GetSysColor(COLOR_BACKGROUND)) | 0xFF000000u;
+
+  display.SetComposesAlpha(false);
+  test::ProcessPending(application);
+  EXPECT_FALSE(skinForm->LayerBorder().LayerVisible());
+  // The visible frame's place (margins 4, 32, 3, 3 around the form) is now
+  // the window's, and the skin's own frame (3, 26, 3, 3) surrounds its client.
+  EXPECT_EQ((RECT{form->Left(), form->Top(), form->Left() + form->Width(), form->Top() + form->Height()}),
+            (RECT{296, 268, 553, 423}));
+  EXPECT_EQ(form->ClientWidth(), form->Width() - 6);
+  EXPECT_EQ(form->ClientHeight(), form->Height() - 29);
+  const Surface screen = ComposeScreen();
+  EXPECT_EQ(screen.At(290, 350), desktop) << "where the shadow was";
+  const Surface window = CaptureWindow(form->Handle());
+  EXPECT_EQ(window.At(1, 60) & 0xFFFFFFu, DibPixel(skin.data->MainPicture().Image(), 1, 60) & 0xFFFFFFu)
+      << "the skin's own left border";
+
+  display.SetComposesAlpha(true);
+  test::RunApplicationUntil(application, [skinForm] { return skinForm->LayerBorder().LayerVisible(); });
+  EXPECT_TRUE(skinForm->LayerBorder().LayerVisible());
+  EXPECT_EQ(form->ClientWidth(), form->Width());
+  EXPECT_EQ(form->ClientHeight(), form->Height());
 }
 
 }  // namespace
