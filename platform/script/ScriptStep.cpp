@@ -116,7 +116,8 @@ ScriptStep ParseLine(std::string_view line) {
     need(2);
     step.kind = Kind::kMessageOk;
   } else if (verb == "mouse") {
-    static const std::map<std::string, Kind> kinds = {{"move", Kind::kMouseMove}, {"click", Kind::kMouseClick},
+    static const std::map<std::string, Kind> kinds = {{"move", Kind::kMouseMove},   {"click", Kind::kMouseClick},
+                                                      {"rclick", Kind::kMouseRightClick},
                                                       {"down", Kind::kMouseDown}, {"up", Kind::kMouseUp},
                                                       {"drag", Kind::kMouseDrag}};
     auto kind = kinds.find(object);
@@ -131,7 +132,7 @@ ScriptStep ParseLine(std::string_view line) {
     }
   } else if (verb == "key") {
     need(2);
-    static const char* const keys[] = {"Return", "Escape", "Space", "Tab", "Alt+Space", "Alt+F4"};
+    static const char* const keys[] = {"Return", "Escape", "Space", "Tab", "Up", "Down", "Alt+Space", "Alt+F4"};
     if (std::find(std::begin(keys), std::end(keys), object) == std::end(keys)) throw std::invalid_argument("unknown key");
     step.kind = Kind::kKey;
     step.text = ToUtf16(object);

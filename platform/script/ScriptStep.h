@@ -15,7 +15,7 @@ struct ScriptStep {
   enum class Kind {
     kWaitSaveDialog, kWaitMessageBox, kWaitCaption, kWaitVisible, kWaitHidden, kSleep,
     kSaveAccept, kSaveCancel, kMessageOk,
-    kMouseMove, kMouseClick, kMouseDown, kMouseUp, kMouseDrag,
+    kMouseMove, kMouseClick, kMouseRightClick, kMouseDown, kMouseUp, kMouseDrag,
     kKey, kScreenshot, kTouch, kRemove, kRename,
   };
   Kind kind = Kind::kSleep;

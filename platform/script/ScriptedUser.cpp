@@ -51,7 +51,12 @@ void PressKeys(const std::u16string& key) {
     DeliverKey(VK_MENU, false);
     return;
   }
-  const int vk = key == u"Return" ? VK_RETURN : key == u"Escape" ? VK_ESCAPE : key == u"Space" ? VK_SPACE : VK_TAB;
+  const int vk = key == u"Return" ? VK_RETURN
+                 : key == u"Escape" ? VK_ESCAPE
+                 : key == u"Space"  ? VK_SPACE
+                 : key == u"Up"     ? VK_UP
+                 : key == u"Down"   ? VK_DOWN
+                                    : VK_TAB;
   DeliverKey(vk, true);
   DeliverKey(vk, false);
 }
@@ -134,6 +139,7 @@ ScriptedUser::Progress ScriptedUser::Run(const ScriptStep& step, Clock::time_poi
     }
     case Kind::kMouseMove:
     case Kind::kMouseClick:
+    case Kind::kMouseRightClick:
     case Kind::kMouseDown:
     case Kind::kMouseUp:
     case Kind::kMouseDrag: return RunPointer(step);
@@ -170,14 +176,16 @@ ScriptedUser::Progress ScriptedUser::RunPointer(const ScriptStep& step) {
     phase_ = 1;
     return step.kind == Kind::kMouseMove ? Progress::kDone : Progress::kBusy;
   }
+  const bool click = step.kind == Kind::kMouseClick || step.kind == Kind::kMouseRightClick;
+  const MouseButton button = step.kind == Kind::kMouseRightClick ? MouseButton::kRight : MouseButton::kLeft;
   if (phase_ == 1) {
     const bool down = step.kind != Kind::kMouseUp;
-    DeliverButton(MouseButton::kLeft, down);
+    DeliverButton(button, down);
     phase_ = 2;
-    return step.kind == Kind::kMouseClick || step.kind == Kind::kMouseDrag ? Progress::kBusy : Progress::kDone;
+    return click || step.kind == Kind::kMouseDrag ? Progress::kBusy : Progress::kDone;
   }
-  if (step.kind == Kind::kMouseClick) {
-    DeliverButton(MouseButton::kLeft, false);
+  if (click) {
+    DeliverButton(button, false);
     return Progress::kDone;
   }
   const int move = phase_ - 1;  // 1 … kDragSteps

@@ -155,6 +155,26 @@ TEST(Script, ShortScriptRunsEndToEnd) {
   EXPECT_EQ(std::get<std::u16string>(*result->Find("file")), u"/tmp/chosen.pdf");
 }
 
+// What a context menu needs: a right click at the target, then arrow keys.
+TEST(Script, RightClicksAndArrowKeysReachTheWindow) {
+  TestWindow window({.rect = {100, 100, 300, 200}, .handler = {}});
+  SetFocus(window.Handle());
+  StartScriptedUser(ParseScript("mouse rclick 150,120\nkey Down\nkey Up\n"));
+  EXPECT_TRUE(PumpUntil([&] { return window.Count(WM_KEYUP) == 2; }));
+  StartScriptedUser(std::vector<ScriptStep>{});
+  std::vector<std::pair<UINT, WPARAM>> seen;
+  for (const SeenMessage& m : window.Seen()) {
+    if (m.message == WM_RBUTTONDOWN || m.message == WM_RBUTTONUP) {
+      seen.emplace_back(m.message, WPARAM(MAKELPARAM_POINT(50, 20)) == WPARAM(m.lParam));
+    }
+    if (m.message == WM_KEYDOWN) seen.emplace_back(m.message, m.wParam);
+  }
+  const std::vector<std::pair<UINT, WPARAM>> expected{
+      {WM_RBUTTONDOWN, 1}, {WM_RBUTTONUP, 1}, {WM_KEYDOWN, VK_DOWN}, {WM_KEYDOWN, VK_UP}};
+  EXPECT_EQ(seen, expected) << "right press and release at the point, then the two keys";
+  EXPECT_EQ(window.Count(WM_LBUTTONDOWN), 0);
+}
+
 TEST(Script, WithoutScriptDialogsAreAcceptedWithTheirOwnName) {
   StartScriptedUser(std::vector<ScriptStep>{});
   const std::optional<std::u16string> chosen = ShowSaveDialog(Request(u"/data", u"Brief", u"pdf"));
