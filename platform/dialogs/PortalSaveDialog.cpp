@@ -28,9 +28,13 @@ std::string NewToken() {
   return "quillbrook_" + std::to_string(random()) + "_" + std::to_string(random());
 }
 
+// Once the portal showed its dialog, whatever ended it other than a choice
+// is the user's cancel: the desktop's portal answers Escape, Alt+F4 and
+// the window's close button with "ended otherwise" (2), and asking again
+// with another dialog would make the user cancel twice.
 PortalOutcome OutcomeOf(const PortalResponse& response) {
-  if (response.code == PortalResponse::kCancelled) return {Answer::kCancelled, {}};
-  if (response.code != PortalResponse::kAccepted || response.uris.empty()) return {Answer::kUnavailable, {}};
+  if (response.code != PortalResponse::kAccepted) return {Answer::kCancelled, {}};
+  if (response.uris.empty()) return {Answer::kUnavailable, {}};
   const auto path = PathFromFileUri(response.uris.front());
   if (!path) return {Answer::kUnavailable, {}};
   return {Answer::kAccepted, *path};

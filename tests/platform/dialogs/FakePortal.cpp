@@ -121,6 +121,12 @@ void SendReply(DBusConnection* bus, DBusMessage* call, const std::string& path) 
   dbus_message_unref(reply);
 }
 
+void SendError(DBusConnection* bus, DBusMessage* call) {
+  DBusMessage* reply = dbus_message_new_error(call, "org.freedesktop.DBus.Error.Failed", "no file chooser");
+  dbus_connection_send(bus, reply, nullptr);
+  dbus_message_unref(reply);
+}
+
 }  // namespace
 
 FakePortal::FakePortal(const std::string& address, std::vector<FakeAnswer> answers) : answers_(std::move(answers)) {
@@ -181,7 +187,10 @@ void FakePortal::Serve(Connection& connection) {
         }
         std::this_thread::sleep_for(answer.delay);
         if (answer.kind == FakeAnswer::kRespond) SendResponse(connection.bus, call.requestPath, answer);
-        if (answer.kind != FakeAnswer::kSilent) SendReply(connection.bus, message, call.requestPath);
+        if (answer.kind == FakeAnswer::kError) SendError(connection.bus, message);
+        if (answer.kind == FakeAnswer::kRespond || answer.kind == FakeAnswer::kReplyOnly) {
+          SendReply(connection.bus, message, call.requestPath);
+        }
         dbus_connection_flush(connection.bus);
       } else if (dbus_message_is_method_call(message, "org.freedesktop.portal.Request", "Close")) {
         std::lock_guard lock(mutex_);

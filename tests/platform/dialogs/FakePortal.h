@@ -20,6 +20,7 @@ struct FakeAnswer {
     kRespond,    // the Response signal (sent before the reply to the call), then the reply
     kReplyOnly,  // the reply, and then nothing: a user who does not decide
     kSilent,     // not even the reply
+    kError,      // an error reply: a portal without a file chooser behind it
   };
   Kind kind = kRespond;
   std::uint32_t code = 0;

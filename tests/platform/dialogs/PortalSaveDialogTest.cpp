@@ -117,10 +117,11 @@ TEST_F(PortalDialog, CancelEndsTheDialogAndAPortalThatCannotServeGivesWayToTheOt
   };
   const Case cases[] = {
       {"cancelled", FakeAnswer::Respond(1), false},
-      {"ended otherwise", FakeAnswer::Respond(2), true},
+      {"ended otherwise (Escape, the window's close button)", FakeAnswer::Respond(2), false},
       {"accepted, but no local file", FakeAnswer::Respond(0, "https://example.org/Brief.pdf"), true},
       {"accepted without any file", FakeAnswer::Respond(0), true},
       {"the call is never answered", FakeAnswer::Only(FakeAnswer::kSilent), true},
+      {"the call is answered with an error", FakeAnswer::Only(FakeAnswer::kError), true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
