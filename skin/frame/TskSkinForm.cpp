@@ -9,6 +9,7 @@
 #include "platform/window/InputApi.h"
 #include "platform/gdi/window/WindowDc.h"
 #include "platform/region/RegionHandle.h"
+#include "platform/script/ScriptTargets.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/SystemMetrics.h"
 #include "skin/controls/SkinControlWalk.h"
@@ -305,6 +306,7 @@ bool TskSkinForm::RestoreState(TskStdCommand command) const {
 // Objects -----------------------------------------------------------------
 
 void TskSkinForm::FreeObjects() {
+  objectTargets_.clear();
   frameObjects_.clear();
   defaultObjects_ = false;
   hotIndex_ = -1;
@@ -331,6 +333,22 @@ void TskSkinForm::RebuildObjects() {
     }
     if (object) frameObjects_.push_back(std::move(object));
   }
+  NameObjectsForScripts();
+}
+
+void TskSkinForm::NameObjectsForScripts() {
+  objectTargets_.clear();
+  for (const auto& owned : frameObjects_) {
+    const TskActiveSkinObject* object = owned.get();
+    if (object->IDName.empty()) continue;
+    objectTargets_.push_back(std::make_unique<NamedComponent>(object->IDName, [this, object]() -> std::optional<RECT> {
+      // The full-border frame's objects are on screen only with the frame.
+      if (!object->Visible || !FormVisible() || (FullBorderActive() && !LayerShown())) return std::nullopt;
+      const POINT origin = ObjectScreenOrigin();
+      const RECT& r = object->ObjectRect;
+      return RECT{origin.x + r.left, origin.y + r.top, origin.x + r.right, origin.y + r.bottom};
+    }));
+  }
 }
 
 void TskSkinForm::EnsureDefaultObjects() {
@@ -342,6 +360,7 @@ void TskSkinForm::EnsureDefaultObjects() {
   for (const auto& [name, command] : buttons)
     frameObjects_.push_back(std::make_unique<TskSkinStdButtonObject>(*this, name, command));
   defaultObjects_ = true;
+  NameObjectsForScripts();
   UpdateButtonsVisibility();
 }
 

@@ -15,6 +15,9 @@
 // FrameGeometry.h, FrameHitTest.h, NonClientSize.h, FrameObjectLayout.h and
 // the frame objects; this class ties it to the form's window.
 //
+// The scripted user can point at the frame objects by their IDName
+// ("mouse click closebutton") while they are visible on screen.
+//
 // The layered frame around the window (TskFormLayerBorder) is owned here and
 // follows every show, move, size change, activation and hide; it reaches the
 // component only through its host interface, implemented privately below.
@@ -54,6 +57,7 @@ class TskSkinHint;
 class TskLayerManager;
 class TskClientInActivePanel;
 class TskTrayIcon;
+class NamedComponent;
 
 // Results of the frame queries other windows send.
 constexpr UINT SKM_CLOSEMENUS = 1228;
@@ -330,6 +334,8 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   void UpdateInActiveCover();
   void RemoveInActiveCover();
   void RebuildObjects();
+  // Makes the frame objects targets of the scripted user.
+  void NameObjectsForScripts();
   void UpdateButtonsVisibility();
   void UpdateObjectHints();
   void FreeObjects();
@@ -365,6 +371,7 @@ class TskSkinForm : public TComponent, private TskFormLayerBorderHost {
   bool skinChangeInProgress_ = false;
   bool defaultObjects_ = false;
   std::vector<std::unique_ptr<TskActiveSkinObject>> frameObjects_;
+  std::vector<std::unique_ptr<NamedComponent>> objectTargets_;
   int hotIndex_ = -1;
   int capturedIndex_ = -1;
   int frameWidth_ = 0;
