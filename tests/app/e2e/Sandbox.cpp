@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <thread>
@@ -80,7 +81,10 @@ const events::Event* RunResult::Last(std::string_view name) const {
 }
 
 Sandbox::Sandbox(const SandboxOptions& options)
-    : program_(temp_.Path() / options.programFolder), workArea_(options.workArea) {
+    : program_(temp_.Path() / options.programFolder),
+      workArea_(options.workArea),
+      backend_(options.backend),
+      environment_(options.environment) {
   const fs::path staged(QB_PROGRAM_FOLDER);
   fs::create_directories(program_);
   fs::copy_file(staged / "quillbrook", program_ / "quillbrook");
@@ -114,17 +118,22 @@ RunResult Sandbox::Run(const std::string& script) const {
   const fs::path eventFile = Root() / "events.jsonl";
   WriteFile(scriptFile, script);
 
+  auto given = [this](const std::string& name) {
+    return std::any_of(environment_.begin(), environment_.end(),
+                       [&](const std::string& entry) { return entry.substr(0, entry.find('=')) == name; });
+  };
   std::vector<std::string> environment;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string text = *entry;
     const std::string name = text.substr(0, text.find('='));
     if (name.starts_with("QUILLBROOK_") || name == "APPDATA" || name == "PROGRAMDATA" || name == "HOME" ||
-        name.starts_with("XDG_") || name == "DISPLAY") {
+        name.starts_with("XDG_") || name == "DISPLAY" || given(name)) {
       continue;
     }
     environment.push_back(text);
   }
-  environment.push_back("QUILLBROOK_BACKEND=headless");
+  environment.insert(environment.end(), environment_.begin(), environment_.end());
+  environment.push_back("QUILLBROOK_BACKEND=" + backend_);
   environment.push_back("QUILLBROOK_SCRIPT=" + scriptFile.string());
   environment.push_back("QUILLBROOK_EVENTS=" + eventFile.string());
   if (!workArea_.empty()) environment.push_back("QUILLBROOK_WORKAREA=" + workArea_);

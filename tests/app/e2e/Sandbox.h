@@ -23,6 +23,11 @@ struct SandboxOptions {
   std::string programFolder = "programm";
   // QUILLBROOK_WORKAREA, when set.
   std::string workArea;
+  // QUILLBROOK_BACKEND.
+  std::string backend = "headless";
+  // NAME=value entries for the program's environment; each replaces what
+  // the test's own environment has under that name.
+  std::vector<std::string> environment;
 };
 
 struct RunResult {
@@ -65,6 +70,8 @@ class Sandbox {
   TempDir temp_;
   std::filesystem::path program_;
   std::string workArea_;
+  std::string backend_;
+  std::vector<std::string> environment_;
 };
 
 // A small valid print job with one page.
