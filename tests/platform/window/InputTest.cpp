@@ -3,11 +3,10 @@
 #include <functional>
 
 #include "platform/backend/RawInput.h"
-#include "platform/gdi/Bitmap.h"
-#include "platform/gdi/Dc.h"
 #include "platform/gdi/window/LayeredWindow.h"
 #include "platform/window/InputApi.h"
 #include "platform/window/PaintApi.h"
+#include "tests/support/LayeredContent.h"
 #include "tests/support/TestWindow.h"
 
 namespace qb::test {
@@ -263,33 +262,9 @@ TEST_F(Input, WindowFromPointHonoursShapesAndClickThrough) {
   EXPECT_EQ(clickThrough.Count(WM_MOUSEMOVE), 0);
 }
 
-// Gives a layered window premultiplied content of its size, one pixel value
-// per column band: columns below `width` / 2 opaque grey, then alpha 1, then
-// alpha 0 for the last quarter.
-void BandedContent(HWND hwnd, int width, int height, BYTE constantAlpha) {
-  BITMAPINFO info{};
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  auto* pixels = static_cast<std::uint32_t*>(bits);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      pixels[y * width + x] = x < width / 2 ? 0xFF808080u : x < width * 3 / 4 ? 0x01000000u : 0x00000000u;
-    }
-  }
-  const POINT origin{0, 0};
-  const SIZE size{width, height};
-  const BLENDFUNCTION blend{AC_SRC_OVER, 0, constantAlpha, AC_SRC_ALPHA};
-  UpdateLayeredWindow(hwnd, nullptr, nullptr, &size, dc, &origin, 0, &blend, ULW_ALPHA);
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-}
+// Content for a layered window of 100 pixels' width: opaque grey up to
+// column 50, then alpha 1, then alpha 0 from column 75.
+std::uint32_t Banded(int x, int) { return x < 50 ? 0xFF808080u : x < 75 ? 0x01000000u : 0x00000000u; }
 
 // What cannot be seen of a layered window cannot be clicked either: the
 // pointer goes through pixels of alpha 0 (and through the whole window at
@@ -302,8 +277,8 @@ TEST_F(Input, InvisiblePixelsOfALayeredWindowLetThePointerThrough) {
     bool opaqueHits, faintHits, clearHits;  // columns 10, 60 and 90 of the layered window
   };
   const Case cases[] = {
-      {"per-pixel content", [](HWND hwnd) { BandedContent(hwnd, 100, 100, 255); }, true, true, false},
-      {"content at constant alpha 0", [](HWND hwnd) { BandedContent(hwnd, 100, 100, 0); }, false, false, false},
+      {"per-pixel content", [](HWND hwnd) { GiveLayeredContent(hwnd, 100, 100, Banded); }, true, true, false},
+      {"content at constant alpha 0", [](HWND hwnd) { GiveLayeredContent(hwnd, 100, 100, Banded, 0); }, false, false, false},
       {"nothing shown yet", [](HWND) {}, false, false, false},
       {"store at constant alpha 128", [](HWND hwnd) { SetLayeredWindowAttributes(hwnd, 0, 128, LWA_ALPHA); }, true,
        true, true},

@@ -7,6 +7,7 @@
 #include "platform/events/EventLog.h"
 #include "platform/gdi/PixelOps.h"
 #include "platform/script/ScreenshotHook.h"
+#include "tests/support/LayeredContent.h"
 #include "tests/support/PngRead.h"
 
 #include "platform/backend/x11/X11State.h"
@@ -46,29 +47,10 @@ TestWindow::Handler Paint(COLORREF color) {
   };
 }
 
-// Gives a layered window premultiplied content: opaque red on the left
-// half, fully transparent on the right.
+// Premultiplied content for a layered window: opaque red on the left half,
+// fully transparent on the right.
 void HalfRedContent(HWND hwnd, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
-  auto* pixels = static_cast<std::uint32_t*>(bits);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) pixels[y * width + x] = x < width / 2 ? 0xFFFF0000u : 0;
-  }
-  const POINT origin{0, 0};
-  const SIZE size{width, height};
-  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  UpdateLayeredWindow(hwnd, nullptr, nullptr, &size, dc, &origin, 0, &blend, ULW_ALPHA);
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  GiveLayeredContent(hwnd, width, height, [width](int x, int) { return x < width / 2 ? 0xFFFF0000u : 0u; });
 }
 
 class X11Display : public ::testing::Test {
