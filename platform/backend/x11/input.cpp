@@ -83,13 +83,12 @@ void HandleKey(X11Backend::State& state, XKeyEvent& event, bool down) {
 }
 
 // The compositing manager's selection changed hands: it came, went, or was
-// replaced by another.
+// replaced by another. Whether that changes what the core is told is the
+// core's to ask (ComposesAlpha) when the notice arrives.
 void HandleSelectionNotify(X11Backend::State& state, const XFixesSelectionNotifyEvent& event) {
   if (event.selection != state.compositorSelection) return;
   const bool running = event.subtype == XFixesSetSelectionOwnerNotify && event.owner != None;
-  const bool composed = AlphaComposed(state);
-  state.compositorRunning = running;
-  if (AlphaComposed(state) != composed) DeliverCompositionChange();
+  if (state.compositorRunning.exchange(running) != running) DeliverCompositionChange();
 }
 
 void Translate(X11Backend::State& state, XEvent& event) {
