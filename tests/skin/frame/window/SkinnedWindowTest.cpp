@@ -316,19 +316,29 @@ namespace qb {
 namespace {
 
 // The program's set-up: the skin's full-border layered frame draws border,
-// caption and close button around a window that is client area only.
-TEST(LayeredFrameWindow, FormIsClientOnlyAndTheLayeredFrameFollowsIt) {
-  TApplication application;
-  test::OwnSkinData skin(true);
-  std::unique_ptr<TForm> form = NewForm<TForm>();
-  form->SetBorderStyle(bsSingle);
-  form->SetBounds(300, 300, 250, 120);
-  auto* skinForm = new TskSkinForm(form.get());
-  skinForm->SetBorderIcons(TskBorderIcons{});
-  skinForm->SetSkinData(skin.data.get());
-  form->Show();
-  test::RunApplicationUntil(application, [skinForm] { return !skinForm->ShowPending(); });
+// caption and close button around a window that is client area only. The
+// form is shown at (300, 300), 250 × 120.
+class LayeredFrameWindow : public ::testing::Test {
+ protected:
+  LayeredFrameWindow() {
+    form->SetBorderStyle(bsSingle);
+    form->SetBounds(300, 300, 250, 120);
+    skinForm = new TskSkinForm(form.get());
+    skinForm->SetBorderIcons(TskBorderIcons{});
+    skinForm->SetSkinData(skin.data.get());
+    form->Show();
+    test::RunApplicationUntil(application, [this] { return !skinForm->ShowPending(); });
+  }
+  // A test that played a display without alpha blending gives it back.
+  ~LayeredFrameWindow() override { CurrentHeadlessBackend()->SetComposesAlpha(true); }
 
+  TApplication application;
+  test::OwnSkinData skin{true};
+  std::unique_ptr<TForm> form = NewForm<TForm>();
+  TskSkinForm* skinForm = nullptr;
+};
+
+TEST_F(LayeredFrameWindow, FormIsClientOnlyAndTheLayeredFrameFollowsIt) {
   ASSERT_TRUE(skinForm->FullBorderActive());
   EXPECT_TRUE(skinForm->LayerBorder().LayerVisible());
   EXPECT_EQ(form->ClientWidth(), form->Width());
@@ -351,17 +361,7 @@ TEST(LayeredFrameWindow, FormIsClientOnlyAndTheLayeredFrameFollowsIt) {
 // frame's soft shadow as a solid dark band: the window then draws its own
 // skinned frame where the visible frame was, and gets the layered one back
 // once alpha is blended again.
-TEST(LayeredFrameWindow, WithoutAlphaBlendingTheWindowDrawsItsOwnFrameInstead) {
-  TApplication application;
-  test::OwnSkinData skin(true);
-  std::unique_ptr<TForm> form = NewForm<TForm>();
-  form->SetBorderStyle(bsSingle);
-  form->SetBounds(300, 300, 250, 120);
-  auto* skinForm = new TskSkinForm(form.get());
-  skinForm->SetBorderIcons(TskBorderIcons{});
-  skinForm->SetSkinData(skin.data.get());
-  form->Show();
-  test::RunApplicationUntil(application, [skinForm] { return !skinForm->ShowPending(); });
+TEST_F(LayeredFrameWindow, WithoutAlphaBlendingTheWindowDrawsItsOwnFrameInstead) {
   ASSERT_TRUE(skinForm->LayerBorder().LayerVisible());
   HeadlessBackend& display = *CurrentHeadlessBackend();
   const std::uint32_t desktop = PixelFromColor(GetSysColor(COLOR_BACKGROUND)) | 0xFF000000u;
@@ -382,7 +382,7 @@ TEST(LayeredFrameWindow, WithoutAlphaBlendingTheWindowDrawsItsOwnFrameInstead) {
       << "the skin's own left border";
 
   display.SetComposesAlpha(true);
-  test::RunApplicationUntil(application, [skinForm] { return skinForm->LayerBorder().LayerVisible(); });
+  test::RunApplicationUntil(application, [this] { return skinForm->LayerBorder().LayerVisible(); });
   EXPECT_TRUE(skinForm->LayerBorder().LayerVisible());
   EXPECT_EQ(form->ClientWidth(), form->Width());
   EXPECT_EQ(form->ClientHeight(), form->Height());
