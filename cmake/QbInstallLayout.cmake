@@ -49,3 +49,39 @@ function(qb_install_bin_links)
     ")
   endforeach()
 endfunction()
+
+# qb_install_template(TEMPLATE DIR NAME MODE PLACEHOLDER DIR_VARIABLE FILE ...)
+# Installs TEMPLATE as DIR/NAME with each @PLACEHOLDER@ replaced by the
+# absolute path of FILE inside the installation folder DIR_VARIABLE (for
+# example QB_AGENT QB_PROGRAM_DIR quillbrook-agent), worked out at install
+# time like the links. MODE is "PROGRAM" or "FILE".
+function(qb_install_template template dir name mode)
+  set(replacements)
+  set(args ${ARGN})
+  while(args)
+    list(POP_FRONT args placeholder variable file)
+    string(APPEND replacements "
+      set(folder \"${${variable}}\")
+      if(NOT IS_ABSOLUTE \"\${folder}\")
+        set(folder \"\${CMAKE_INSTALL_PREFIX}/\${folder}\")
+      endif()
+      string(REPLACE \"@${placeholder}@\" \"\${folder}/${file}\" text \"\${text}\")")
+  endwhile()
+  set(permissions OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  if(mode STREQUAL "PROGRAM")
+    list(APPEND permissions OWNER_EXECUTE GROUP_EXECUTE WORLD_EXECUTE)
+  endif()
+  install(CODE "
+    file(READ \"${template}\" text)
+    ${replacements}
+    set(destination \"${dir}\")
+    if(NOT IS_ABSOLUTE \"\${destination}\")
+      set(destination \"\${CMAKE_INSTALL_PREFIX}/\${destination}\")
+    endif()
+    set(target \"\$ENV{DESTDIR}\${destination}/${name}\")
+    message(STATUS \"Installing: \${target}\")
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${destination}\")
+    file(WRITE \"\${target}\" \"\${text}\")
+    file(CHMOD \"\${target}\" PERMISSIONS ${permissions})
+  ")
+endfunction()
