@@ -58,6 +58,7 @@ ChildProgram::ChildProgram(const ChildOptions& options) {
     dup2(input, 0);
     dup2(output, 1);
     dup2(output, 2);
+    if (options.descriptor3 >= 0) dup2(options.descriptor3, 3);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);

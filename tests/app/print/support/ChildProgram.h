@@ -27,6 +27,8 @@ struct ChildOptions {
   std::filesystem::path output;  // standard output and error; none: /dev/null
   // Run as this account (needs root); none: as the test.
   std::optional<uid_t> uid;
+  // Given to the child as its descriptor 3.
+  int descriptor3 = -1;
 };
 
 class ChildProgram {
