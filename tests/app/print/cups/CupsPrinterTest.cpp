@@ -194,8 +194,10 @@ TEST_F(CupsPrinterTest, JobsForRootOrAnUnknownAccountAreCancelledWithTheirReason
     const int job = JobNumber(ran.output);
     EXPECT_EQ(cups_->JobEnd(job), "canceled") << cups_->ErrorLog();
     const std::string log = cups_->ErrorLog();
-    const std::string line = "E [" + log.substr(log.find("[Job " + std::to_string(job) + "] The job is for"));
-    EXPECT_NE(line.find(user), std::string::npos) << log;
+    const std::size_t reason = log.find("[Job " + std::to_string(job) + "] The job is for");
+    ASSERT_NE(reason, std::string::npos) << log;
+    EXPECT_EQ(log.substr(reason - 31, 3), "E [") << "an error line: " << log.substr(reason - 31, 200);
+    EXPECT_NE(log.substr(reason, log.find('\n', reason) - reason).find(user), std::string::npos) << log;
   }
   for (const auto& entry : fs::recursive_directory_iterator(work_.Path() / "data")) {
     EXPECT_TRUE(entry.is_directory()) << entry.path();
