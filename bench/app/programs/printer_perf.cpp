@@ -52,7 +52,9 @@ Figures Summarise(std::vector<double> values) {
   return {n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2, values.front(), values.back()};
 }
 
-double Since(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+double Since(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
 
 void Row(const std::string& what, const std::string& goal, const Figures& figures, const std::string& verdict,
          const std::string& note) {
@@ -74,7 +76,8 @@ class EventTail {
       for (std::string line; std::getline(in, line);) {
         if (in.eof()) break;  // a line still being written
         offset_ += line.size() + 1;
-        if (std::all_of(parts.begin(), parts.end(), [&](const auto& part) { return line.find(part) != std::string::npos; })) {
+        if (std::all_of(parts.begin(), parts.end(),
+                        [&](const auto& part) { return line.find(part) != std::string::npos; })) {
           return Since(start);
         }
       }
@@ -133,8 +136,9 @@ int main(int argc, char** argv) {
     Readable(job);
 
     // Bare Ghostscript with the tool's own command line on the same job.
-    const std::u16string commandLine = qb::GhostscriptCommandLine(
-        qb::ToUtf16((work / "program").string() + "/"), qb::ToUtf16((work / "bare.pdf").string()), qb::ToUtf16(job.string()));
+    const std::u16string commandLine =
+        qb::GhostscriptCommandLine(qb::ToUtf16((work / "program").string() + "/"),
+                                   qb::ToUtf16((work / "bare.pdf").string()), qb::ToUtf16(job.string()));
     const auto parsed = qb::ParseCommandLine(commandLine, qb::FindExecutable);
     if (!parsed) throw std::runtime_error("the interpreter's command line does not parse");
     std::vector<std::string> gs{qb::ToUtf8(parsed->executable)};

@@ -24,13 +24,25 @@ constexpr char kLetter[] =
     "%%Page: 2 2\n/Helvetica findfont 20 scalefont setfont 72 700 moveto (Seite 2) show showpage\n%%EOF\n";
 
 
-// A folder below the build folder that every account may pass through.
+// Whether every account may pass through the folder and those above it.
+bool OpenToAll(fs::path folder) {
+  for (; folder != folder.root_path(); folder = folder.parent_path()) {
+    struct stat entry {};
+    if (stat(folder.c_str(), &entry) != 0 || (entry.st_mode & S_IXOTH) == 0) return false;
+  }
+  return true;
+}
+
+// A folder that every account may pass through: CUPS's filters run as
+// "lp" and the agent as the printing account. Below the build folder when
+// that is open to all, else below /tmp.
 class WorkFolder {
  public:
   WorkFolder() {
     fs::create_directories(QB_TEST_WORK);
-    std::string pattern = std::string(QB_TEST_WORK) + "/cups-XXXXXX";
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a folder in " QB_TEST_WORK);
+    const fs::path base = OpenToAll(QB_TEST_WORK) ? fs::path(QB_TEST_WORK) : fs::temp_directory_path();
+    std::string pattern = (base / "quillbrook-cups-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a folder in " + base.string());
     path_ = pattern;
     fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                fs::perms::others_read | fs::perms::others_exec);

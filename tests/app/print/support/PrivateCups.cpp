@@ -67,7 +67,8 @@ PrivateCups::PrivateCups(const fs::path& folder, const fs::path& backend, const 
     fs::create_directories(folder / sub);
   }
   for (const auto& entry : fs::directory_iterator(kCupsFolder)) {
-    if (entry.path().filename() != "backend") fs::create_directory_symlink(entry.path(), folder / "bin" / entry.path().filename());
+    if (entry.path().filename() == "backend") continue;
+    fs::create_directory_symlink(entry.path(), folder / "bin" / entry.path().filename());
   }
   fs::create_symlink(backend, folder / "bin/backend/quillbrook");
 
@@ -88,12 +89,12 @@ PrivateCups::PrivateCups(const fs::path& folder, const fs::path& backend, const 
       << (folder / "tmp").string() << "\nCacheDir " << (folder / "cache").string() << "\nStateDir "
       << (folder / "state").string() << "\nServerBin " << (folder / "bin").string()
       << "\nDataDir /usr/share/cups\nAccessLog " << (folder / "log/access_log").string() << "\nErrorLog "
-      << (folder / "log/error_log").string() << "\nPageLog " << (folder / "log/page_log").string() << "\nUser "
-      << user << "\nGroup " << userGroup << "\nSystemGroup " << (root ? "root" : userGroup)
-      << "\nSetEnv PROGRAMDATA " << programData.string() << "\n";
+      << (folder / "log/error_log").string() << "\nPageLog " << (folder / "log/page_log").string() << "\nUser " << user
+      << "\nGroup " << userGroup << "\nSystemGroup " << (root ? "root" : userGroup) << "\nSetEnv PROGRAMDATA "
+      << programData.string() << "\n";
 
-  ChildOptions options({kCupsd, "-f", "-c", (folder / "cupsd.conf").string(), "-s",
-                        (folder / "cups-files.conf").string()});
+  ChildOptions options(
+      {kCupsd, "-f", "-c", (folder / "cupsd.conf").string(), "-s", (folder / "cups-files.conf").string()});
   options.output = folder / "log/cupsd.txt";
   daemon_ = std::make_unique<ChildProgram>(options);
   const bool running = WaitFor([&] {
@@ -101,8 +102,8 @@ PrivateCups::PrivateCups(const fs::path& folder, const fs::path& backend, const 
     return fs::exists(folder / "cups.sock") && Command({"lpstat", "-r"}).output.find("is running") != std::string::npos;
   });
   if (!running || daemon_->Wait(std::chrono::milliseconds(0))) {
-    problem_ = "cupsd did not start: " + ErrorLog() + " " + std::string(std::istreambuf_iterator<char>(
-                                                                std::ifstream(folder / "log/cupsd.txt").rdbuf()), {});
+    problem_ = "cupsd did not start: " + ErrorLog() + " " +
+               std::string(std::istreambuf_iterator<char>(std::ifstream(folder / "log/cupsd.txt").rdbuf()), {});
   }
 }
 
@@ -141,8 +142,10 @@ std::string PrivateCups::JobEnd(int job) const {
   std::string end;
   WaitFor([&] {
     const std::string log = ErrorLog();
-    for (const auto& [line, state] : {std::pair{"Job completed.", "completed"}, {"Job canceled", "canceled"},
-                                      {"Job aborted", "aborted"}, {"Printer stopped", "stopped"}}) {
+    for (const auto& [line, state] : {std::pair{"Job completed.", "completed"},
+                                      {"Job canceled", "canceled"},
+                                      {"Job aborted", "aborted"},
+                                      {"Printer stopped", "stopped"}}) {
       if (log.find(tag + line) != std::string::npos) end = state;
     }
     return !end.empty();

@@ -58,8 +58,8 @@ TestSession::TestSession(const fs::path& folder, const PrintAccount& account) : 
     problem_ = "no pipe for Xvfb";
     return;
   }
-  ChildOptions server({"/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0", "1280x800x24", "-nolisten", "tcp",
-                       "-noreset"});
+  ChildOptions server(
+      {"/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0", "1280x800x24", "-nolisten", "tcp", "-noreset"});
   server.descriptor3 = ends[1];
   server.output = folder / "xvfb.txt";
   server_ = std::make_unique<ChildProgram>(server);
@@ -84,7 +84,8 @@ TestSession::TestSession(const fs::path& folder, const PrintAccount& account) : 
   bus.uid = geteuid() == 0 ? std::optional<uid_t>(account.Uid()) : std::nullopt;
   bus.output = folder / "bus.txt";
   bus_ = std::make_unique<ChildProgram>(bus);
-  if (!WaitFor([&] { return fs::exists(socket) || bus_->Wait(std::chrono::milliseconds(0)); }, std::chrono::seconds(30)) ||
+  if (!WaitFor([&] { return fs::exists(socket) || bus_->Wait(std::chrono::milliseconds(0)); },
+               std::chrono::seconds(30)) ||
       !fs::exists(socket)) {
     problem_ = "dbus-daemon did not start (package dbus-daemon): " +
                std::string(std::istreambuf_iterator<char>(std::ifstream(folder / "bus.txt").rdbuf()), {});
@@ -100,14 +101,21 @@ TestSession::~TestSession() {
 }
 
 std::vector<std::string> TestSession::SessionEnvironment(const std::vector<std::string>& changes) const {
-  std::vector<std::string> session{
-      "DISPLAY=" + display_,
-      "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (folder_ / "runtime/bus").string(),
-      "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string(),
-      "HOME=" + Home().string(),
-      "PATH=" + (folder_ / "bin").string() + ":/usr/bin:/bin",
-      "XAUTHORITY", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "APPDATA", "PROGRAMDATA",
-      "QUILLBROOK_BACKEND", "QUILLBROOK_SCRIPT", "QUILLBROOK_EVENTS", "CUPS_SERVER"};
+  std::vector<std::string> session{"DISPLAY=" + display_,
+                                   "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (folder_ / "runtime/bus").string(),
+                                   "XDG_RUNTIME_DIR=" + (folder_ / "runtime").string(),
+                                   "HOME=" + Home().string(),
+                                   "PATH=" + (folder_ / "bin").string() + ":/usr/bin:/bin",
+                                   "XAUTHORITY",
+                                   "WAYLAND_DISPLAY",
+                                   "XDG_CONFIG_HOME",
+                                   "XDG_CACHE_HOME",
+                                   "APPDATA",
+                                   "PROGRAMDATA",
+                                   "QUILLBROOK_BACKEND",
+                                   "QUILLBROOK_SCRIPT",
+                                   "QUILLBROOK_EVENTS",
+                                   "CUPS_SERVER"};
   session.insert(session.end(), changes.begin(), changes.end());
   return Environment(session);
 }
