@@ -151,6 +151,23 @@ TEST_F(CupsBackendTest, AMissingSpoolRootStopsTheQueueAndSaysHowToInstall) {
   EXPECT_FALSE(fs::exists(Root()));
 }
 
+// A folder the user may not write in may be mended by the administrator:
+// the job is tried again rather than cancelled, and nothing is written.
+TEST_F(CupsBackendTest, ASpoolFolderThatCannotBeMadeFailsTheJobForALaterTry) {
+  const PrintAccount account;
+  if (!account.Problem().empty()) GTEST_SKIP() << account.Problem();
+  fs::permissions(Root() / "default", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+  if (!account.Other()) fs::permissions(Root() / "default", fs::perms::owner_write, fs::perm_options::remove);
+  const Ran ran = Run({"7", account.Name(), "Brief", "1", "", (dir_.Path() / "job.ps").string()});
+  EXPECT_EQ(ran.status, CUPS_BACKEND_FAILED);
+  EXPECT_NE(ran.output.find("ERROR: Cannot create the spool folder " + (Root() / "default" / account.Name()).string() +
+                            ": Permission denied"),
+            std::string::npos)
+      << ran.output;
+  EXPECT_TRUE(WrittenFiles().empty());
+}
+
 TEST(CupsJobTitle, NamesThatNameNoDocumentGiveWayToTheJobsOwnTitle) {
   const std::pair<std::string, std::optional<std::u16string>> cases[] = {
       {"Brief an Anna", u"Brief an Anna"},
