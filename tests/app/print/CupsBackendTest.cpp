@@ -97,7 +97,7 @@ TEST_F(CupsBackendTest, CancelsJobsForAccountsThatAreNoLoginAccountsAndWritesNot
 
 TEST_F(CupsBackendTest, SpoolsTheJobAsThePrintingUserNamedAfterTheTitleOrTheJobsOwn) {
   const PrintAccount account;
-  if (!account.Problem().empty()) GTEST_SKIP() << account.Problem();
+  QB_NEED_ACCOUNT(account);
   const fs::path folder = Root() / "default" / account.Name();
   struct Case {
     std::string title;
@@ -142,7 +142,7 @@ TEST_F(CupsBackendTest, AMissingSpoolRootStopsTheQueueAndSaysHowToInstall) {
   EXPECT_EQ(ran.status, CUPS_BACKEND_CANCEL) << "an account that may not print is refused first";
 
   const PrintAccount account;
-  if (!account.Problem().empty()) GTEST_SKIP() << account.Problem();
+  QB_NEED_ACCOUNT(account);
   const Ran missing = Run({"7", account.Name(), "Brief", "1", "", (dir_.Path() / "job.ps").string()});
   EXPECT_EQ(missing.status, CUPS_BACKEND_STOP);
   EXPECT_NE(missing.output.find("ERROR: The spool root " + Root().string() + " does not exist"), std::string::npos)
@@ -155,7 +155,7 @@ TEST_F(CupsBackendTest, AMissingSpoolRootStopsTheQueueAndSaysHowToInstall) {
 // the job is tried again rather than cancelled, and nothing is written.
 TEST_F(CupsBackendTest, ASpoolFolderThatCannotBeMadeFailsTheJobForALaterTry) {
   const PrintAccount account;
-  if (!account.Problem().empty()) GTEST_SKIP() << account.Problem();
+  QB_NEED_ACCOUNT(account);
   fs::permissions(Root() / "default", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                           fs::perms::others_read | fs::perms::others_exec);
   if (!account.Other()) fs::permissions(Root() / "default", fs::perms::owner_write, fs::perm_options::remove);

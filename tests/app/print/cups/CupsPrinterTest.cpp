@@ -67,7 +67,7 @@ class CupsPrinterTest : public ::testing::Test {
   void SetUp() override {
     if (const std::string missing = CupsMissing(); !missing.empty()) GTEST_SKIP() << missing;
     account_ = std::make_unique<PrintAccount>();
-    if (!account_->Problem().empty()) GTEST_SKIP() << account_->Problem();
+    QB_NEED_ACCOUNT(*account_);
     const fs::path staged(QB_PROGRAM_FOLDER);
     fs::create_directories(Program() / "res");
     fs::create_directories(Program() / "gs/gs8.70/bin");
