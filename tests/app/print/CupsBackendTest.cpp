@@ -1,3 +1,4 @@
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -149,6 +150,30 @@ TEST_F(CupsBackendTest, AMissingSpoolRootStopsTheQueueAndSaysHowToInstall) {
       << missing.output;
   EXPECT_NE(missing.output.find("scripts/install-system"), std::string::npos) << missing.output;
   EXPECT_FALSE(fs::exists(Root()));
+}
+
+// CUPS reads the messages of the backend and of its filters from one
+// pipe: a message written in pieces comes apart around a filter's line
+// and loses its level. Over a packet socket each write is one packet.
+TEST_F(CupsBackendTest, EachMessageGoesOutWholeInOneWrite) {
+  int ends[2];
+  ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends), 0);
+  for (const std::string user : {"root", "qb-nobody-knows"}) {
+    ChildOptions options({Backend().string(), "7", user, "Brief", "1", ""});
+    options.environment = Environment({"PROGRAMDATA=" + (dir_.Path() / "data").string()});
+    options.outputDescriptor = ends[1];
+    ChildProgram backend(options);
+    EXPECT_EQ(backend.Wait(std::chrono::seconds(60)), CUPS_BACKEND_CANCEL);
+  }
+  close(ends[1]);
+  std::vector<std::string> packets;
+  char buffer[4096];
+  for (ssize_t got; (got = recv(ends[0], buffer, sizeof buffer, 0)) > 0;) packets.emplace_back(buffer, got);
+  close(ends[0]);
+  ASSERT_EQ(packets.size(), 2u);
+  for (const std::string& packet : packets) {
+    EXPECT_TRUE(packet.starts_with("ERROR: The job is for \"") && packet.ends_with("\n")) << packet;
+  }
 }
 
 // A folder the user may not write in may be mended by the administrator:

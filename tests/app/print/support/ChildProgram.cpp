@@ -39,7 +39,8 @@ ChildProgram::ChildProgram(const ChildOptions& options) {
   envp.push_back(nullptr);
 
   const int input = open(options.input.c_str(), O_RDONLY | O_CLOEXEC);
-  const int output = options.output.empty()
+  const int output = options.outputDescriptor >= 0 ? fcntl(options.outputDescriptor, F_DUPFD_CLOEXEC, 0)
+                     : options.output.empty()
                          ? open("/dev/null", O_WRONLY | O_CLOEXEC)
                          : open(options.output.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   // Only async-signal-safe calls are made between fork and exec, so the
