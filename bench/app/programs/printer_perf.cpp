@@ -117,13 +117,9 @@ int main(int argc, char** argv) {
     const qb::test::PrintAccount account;
     if (!account.Problem().empty()) throw std::runtime_error(account.Problem());
 
-    fs::create_directories(work / "program/res");
-    fs::create_directories(work / "program/gs/gs8.70/bin");
+    fs::create_directories(work);
     Readable(work);
-    for (const char* file : {"quillbrook", "quillbrook-agent", "res/global.ini"}) {
-      fs::copy_file(staged / file, work / "program" / file);
-    }
-    fs::copy_symlink(staged / "gs/gs8.70/bin/gswin32c.exe", work / "program/gs/gs8.70/bin/gswin32c.exe");
+    fs::copy(staged, work / "program", fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     fs::copy_file(options.at("--backend"), work / "program/cups-backend");
     Readable(work / "program/cups-backend");
     if (geteuid() == 0) fs::permissions(work / "program/cups-backend", fs::perms::owner_all);

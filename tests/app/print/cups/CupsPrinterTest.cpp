@@ -68,13 +68,8 @@ class CupsPrinterTest : public ::testing::Test {
     if (const std::string missing = CupsMissing(); !missing.empty()) GTEST_SKIP() << missing;
     account_ = std::make_unique<PrintAccount>();
     QB_NEED_ACCOUNT(*account_);
-    const fs::path staged(QB_PROGRAM_FOLDER);
-    fs::create_directories(Program() / "res");
-    fs::create_directories(Program() / "gs/gs8.70/bin");
-    for (const char* file : {"quillbrook", "quillbrook-agent", "res/global.ini"}) {
-      fs::copy_file(staged / file, Program() / file);
-    }
-    fs::copy_symlink(staged / "gs/gs8.70/bin/gswin32c.exe", Program() / "gs/gs8.70/bin/gswin32c.exe");
+    // A copy of the staged program folder as it stands, converter included.
+    fs::copy(QB_PROGRAM_FOLDER, Program(), fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     // Under a root cupsd, CUPS runs a backend as root only with this mode.
     fs::copy_file(QB_CUPS_BACKEND, Program() / "cups-backend");
     fs::permissions(Program() / "cups-backend", geteuid() == 0 ? fs::perms::owner_all
