@@ -176,6 +176,34 @@ TEST_F(CupsBackendTest, EachMessageGoesOutWholeInOneWrite) {
   }
 }
 
+// Under a cupsd that runs as a user, the backend runs as that user too and
+// cannot become another.
+TEST_F(CupsBackendTest, RunAsAUserItPrintsForThatUserAlone) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the backend as two other accounts";
+  const PrintAccount cupsUser("c");
+  const PrintAccount other("o");
+  QB_NEED_ACCOUNT(cupsUser);
+  QB_NEED_ACCOUNT(other);
+  fs::permissions(Backend(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(dir_.Path() / "job.ps", fs::perms::others_read, fs::perm_options::add);
+  for (const auto& [user, status] : {std::pair{&other, CUPS_BACKEND_CANCEL}, {&cupsUser, CUPS_BACKEND_OK}}) {
+    SCOPED_TRACE(user->Name());
+    ChildOptions options({Backend().string(), "7", user->Name(), "Brief", "1", "", (dir_.Path() / "job.ps").string()});
+    options.environment = Environment({"PROGRAMDATA=" + (dir_.Path() / "data").string()});
+    options.uid = cupsUser.Uid();
+    const Ran ran = RunProgram(options);
+    EXPECT_EQ(ran.status, status) << ran.output;
+    if (status == CUPS_BACKEND_CANCEL) {
+      EXPECT_NE(ran.output.find("can print only for that account, not for \"" + other.Name() + "\""),
+                std::string::npos)
+          << ran.output;
+    }
+  }
+  const std::vector<fs::path> files = WrittenFiles();
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0].parent_path(), Root() / "default" / cupsUser.Name());
+}
+
 // A folder the user may not write in may be mended by the administrator:
 // the job is tried again rather than cancelled, and nothing is written.
 TEST_F(CupsBackendTest, ASpoolFolderThatCannotBeMadeFailsTheJobForALaterTry) {

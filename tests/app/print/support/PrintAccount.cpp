@@ -10,7 +10,7 @@
 
 namespace qb::test {
 
-PrintAccount::PrintAccount() {
+PrintAccount::PrintAccount(const std::string& suffix) {
   const LoginUidRange range = ReadLoginUidRange();
   if (geteuid() != 0) {
     const passwd* own = getpwuid(geteuid());
@@ -23,7 +23,7 @@ PrintAccount::PrintAccount() {
     gid_ = own->pw_gid;
     return;
   }
-  name_ = "qbtest" + std::to_string(getpid() % 100000);
+  name_ = "qbtest" + std::to_string(getpid() % 100000) + suffix;
   // Tests that run at the same time make accounts at the same time, and
   // useradd gives up at once while another holds the account files' lock.
   Ran added;

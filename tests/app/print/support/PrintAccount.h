@@ -13,7 +13,8 @@ namespace qb::test {
 
 class PrintAccount {
  public:
-  PrintAccount();
+  // `suffix` tells apart the accounts one test makes.
+  explicit PrintAccount(const std::string& suffix = "");
   ~PrintAccount();
   PrintAccount(const PrintAccount&) = delete;
   PrintAccount& operator=(const PrintAccount&) = delete;
