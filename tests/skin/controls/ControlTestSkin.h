@@ -1,7 +1,8 @@
 // A small hand-made skin for the control tests: one 64 × 32 picture with
 // solid state blocks for two button records and a gauge record whose
 // progress piece has one colour per column, so that every composed pixel
-// tells where it came from.
+// tells where it came from; and an 8 × 8 mask, black but for its four corner
+// pixels, that shapes the "shaped…" records in each resize mode.
 #pragma once
 
 #include <cstdint>
@@ -35,10 +36,11 @@ constexpr std::uint32_t PieceColumn(int c) { return 0x00C800u | (std::uint32_t(c
 
 constexpr std::string_view kControlSkin =
     "[VERSION]\r\nskinname=Controls\r\n"
-    "[PICTURES]\r\nactivepicturescount=1\r\n0=a.bmp\r\n"
+    "[PICTURES]\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=mask.bmp\r\n"
     "[SKINOBJECTS]\r\ncount=0\r\n"
-    "[SKINCONTROLS]\r\ncount=5\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
-    "3=fixedbutton:button\r\n4=glowbutton:button\r\n"
+    "[SKINCONTROLS]\r\ncount=9\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
+    "3=fixedbutton:button\r\n4=glowbutton:button\r\n5=shaped:button\r\n6=shapedfixed:button\r\n"
+    "7=shapedwide:button\r\n8=shapedtall:button\r\n"
     "[statebutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
     "downskinrect=16,0,24,8\r\nfocusedskinrect=24,0,32,8\r\ndisabledskinrect=32,0,40,8\r\n"
     "lefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\n"
@@ -52,6 +54,13 @@ constexpr std::string_view kControlSkin =
     "[glowbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
     "glowlayerpictureindex=0\r\nglowlayermaskpictureindex=0\r\nglowlayershowoffsetx=3\r\n"
     "glowlayershowoffsety=4\r\n"
+    "[shaped]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,2\r\n"
+    "righttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\nclientrect=2,2,6,6\r\n"
+    "[shapedfixed]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
+    "[shapedwide]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,0\r\n"
+    "righttoppoint=6,0\r\nclientrect=2,2,6,6\r\n"
+    "[shapedtall]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=0,2\r\n"
+    "leftbottompoint=0,6\r\nclientrect=2,2,6,6\r\n"
     "[gauge]\r\npictureindex=0\r\nskinrect=0,16,18,31\r\nlefttoppoint=2,0\r\nrighttoppoint=16,0\r\n"
     "clientrect=2,2,16,13\r\nprogressarea=2,2,17,14\r\nprogressrect=24,16,43,27\r\n";
 
@@ -64,6 +73,12 @@ inline void MakeControlPicture(TBitmap& picture) {
     if (y >= 16 && y < 31 && x < 18) return kTrack;
     if (y >= 16 && y < 27 && x >= 24 && x < 43) return PieceColumn(x - 24);
     return 0;
+  });
+}
+
+inline void MakeControlMask(TBitmap& mask) {
+  MakePicture(mask, 8, 8, [](int x, int y) -> std::uint32_t {
+    return (x == 0 || x == 7) && (y == 0 || y == 7) ? 0xFFFFFF : 0;
   });
 }
 
@@ -84,12 +99,14 @@ inline std::unique_ptr<TskCompressedStoredSkin> StoredSkin(std::string_view defi
 // A skin data component holding the control skin.
 struct ControlSkin {
   TBitmap picture;
+  TBitmap mask;
   std::unique_ptr<TskCompressedStoredSkin> stored;
   std::unique_ptr<TskSkinData> data = std::make_unique<TskSkinData>(nullptr);
 
   explicit ControlSkin(std::string_view definition = kControlSkin) {
     MakeControlPicture(picture);
-    stored = StoredSkin(definition, {&picture});
+    MakeControlMask(mask);
+    stored = StoredSkin(definition, {&picture, &mask});
     data->LoadStoredSkin(stored.get());
   }
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/window/PaintApi.h"
 #include "skin/controls/SkinControlWalk.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/data/SkinMessages.h"
@@ -71,6 +72,74 @@ TEST(SkinControlSize, WithoutSkinSizeAFixedPictureStretchesToAnySize) {
   EXPECT_EQ(button.NewClientRect.bottom, 19);
 }
 
+// The pixels of a w × h window that its shape leaves out, as "x,y" in row
+// order; "no shape" when the window has its full rectangle.
+std::string PixelsOutsideTheShape(TWinControl& control) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  std::string outside;
+  if (GetWindowRgn(control.Handle(), region) == ERROR) {
+    outside = "no shape";
+  } else {
+    for (int y = -1; y <= control.Height(); ++y) {
+      for (int x = -1; x <= control.Width(); ++x) {
+        const bool inWindow = x >= 0 && y >= 0 && x < control.Width() && y < control.Height();
+        if (PtInRegion(region, x, y) == inWindow) continue;
+        if (!outside.empty()) outside += ' ';
+        outside += (inWindow ? "" : "+") + std::to_string(x) + "," + std::to_string(y);
+      }
+    }
+  }
+  DeleteObject(region);
+  return outside;
+}
+
+// The corner pixels of a w × h window, which the control mask leaves out.
+std::string Corners(int w, int h) {
+  const auto at = [](int x, int y) { return std::to_string(x) + "," + std::to_string(y); };
+  return at(0, 0) + " " + at(w - 1, 0) + " " + at(0, h - 1) + " " + at(w - 1, h - 1);
+}
+
+// Whatever the resize mode, the mask's corners are fixed pieces: the window
+// loses exactly its four corner pixels at any size it takes.
+TEST(SkinControlRegion, TheMaskShapesTheWindowInEveryResizeModeAndFollowsItsSize) {
+  TApplication application;
+  auto form = NewForm<TForm>();
+  test::ControlSkin skin;
+  struct Case {
+    const char16_t* record;
+    SIZE requested;
+    SIZE size;
+  };
+  const Case cases[] = {
+      {u"shapedfixed", {20, 12}, {8, 8}},
+      {u"shaped", {20, 12}, {20, 12}},
+      {u"shapedwide", {20, 12}, {20, 8}},
+      {u"shapedtall", {20, 12}, {8, 12}},
+  };
+  for (const Case& c : cases) {
+    const std::string what(c.record, c.record + std::char_traits<char16_t>::length(c.record));
+    TskSkinButton button(nullptr);
+    button.SetParent(form.get());
+    button.SetSkinDataName(c.record);
+    button.SetBounds(0, 0, c.requested.cx, c.requested.cy);
+    button.SetSkinData(skin.data.get());
+    ASSERT_EQ(button.Width(), c.size.cx) << what;
+    ASSERT_EQ(button.Height(), c.size.cy) << what;
+    EXPECT_EQ(PixelsOutsideTheShape(button), Corners(c.size.cx, c.size.cy)) << what;
+  }
+
+  TskSkinButton button(nullptr);
+  button.SetParent(form.get());
+  button.SetSkinDataName(u"shaped");
+  button.SetBounds(0, 0, 20, 12);
+  button.SetSkinData(skin.data.get());
+  button.SetBounds(0, 0, 31, 9);
+  EXPECT_EQ(PixelsOutsideTheShape(button), Corners(31, 9)) << "after a size change";
+  button.SetSkinDataName(u"statebutton");
+  button.ChangeSkinData();
+  EXPECT_EQ(PixelsOutsideTheShape(button), "no shape") << "a record without a mask";
+}
+
 class TWalkForm : public TForm {
  public:
   using TForm::TForm;
@@ -98,9 +167,10 @@ TEST(SkinChangeWalk, SkinsOnlyTheControlsOfTheNotifyingSkinDataAndAppliesTheirSi
   EXPECT_TRUE(form->second->Skinned());
   EXPECT_EQ(form->second->Width(), 8);
 
-  TBitmap picture;
+  TBitmap picture, mask;
   test::MakeControlPicture(picture);
-  const auto stored = test::StoredSkin(test::kControlSkin, {&picture});
+  test::MakeControlMask(mask);
+  const auto stored = test::StoredSkin(test::kControlSkin, {&picture, &mask});
   later.LoadStoredSkin(stored.get());
   WalkSkinControls(form.get(), &later, SKM_BEFORECHANGE);
   EXPECT_FALSE(form->first->Skinned());
