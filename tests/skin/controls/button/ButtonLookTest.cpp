@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "platform/window/PaintApi.h"
+
 #include "tests/skin/controls/button/ButtonForm.h"
 
 namespace qb {
@@ -86,6 +88,64 @@ TEST_F(ButtonTest, HoverFadesInAndOutInFifthsThroughTheBlendOfTheTwoPictures) {
   }));
   EXPECT_EQ(steps,
             (std::vector<std::string>{"0.8:269A00", "0.6:4D7300", "0.4:734D00", "0.2:9A2600", "0.0:C00000"}));
+}
+
+// A transparent button's normal look is what lies behind it: the form's
+// face here, the picture of the skinned button it sits on there. Hovering
+// and pressing show its own pictures.
+TEST_F(ButtonTest, TransparentButtonShowsWhatLiesBehindItOnlyInItsNormalLook) {
+  TskSkinButton* container = form->AddButton(u"Container", u"statebutton", {100, 10, 190, 90}, skin.data.get());
+  container->Perform(CM_MOUSEENTER);
+  auto* inside = new TskSkinButton(form.get());
+  inside->SetParent(container);
+  inside->SetSkinDataName(u"statebutton");
+  inside->SetBounds(5, 5, 40, 30);
+  inside->SetSkinData(skin.data.get());
+  TskSkinButton* onForm = form->AddButton(u"OnForm", u"statebutton", {10, 10, 90, 40}, skin.data.get());
+  for (TskSkinButton* button : {onForm, inside}) button->SetTransparent(true);
+  EXPECT_EQ(Hex(Look(*onForm)), Hex(test::SystemColour(clBtnFace))) << "the form's face";
+  EXPECT_EQ(Hex(Look(*inside)), Hex(test::kActive)) << "the hovered container's picture";
+  onForm->Perform(CM_MOUSEENTER);
+  EXPECT_EQ(Hex(Look(*onForm)), Hex(test::kActive)) << "hovered";
+  onForm->SetDown(true);
+  EXPECT_EQ(Hex(Look(*onForm)), Hex(test::kDown)) << "pressed";
+}
+
+// A skinned button with a stretched picture tells its children that their
+// background changed whenever its bounds are set, even to the bounds it has
+// (the windowing system repaints children only when their parent moves or
+// changes size): the transparent child showing that background repaints,
+// the others keep their pictures.
+TEST_F(ButtonTest, SettingAStretchedContainersBoundsRepaintsTheChildrenThatShowItsPicture) {
+  TskSkinButton* container = form->AddButton(u"Container", u"statebutton", {100, 10, 190, 90}, skin.data.get());
+  struct Child {
+    const char* what;
+    bool transparent;
+    bool hovered;
+    bool repaints;
+  };
+  const Child children[] = {
+      {"transparent", true, false, true},
+      {"transparent, hovered", true, true, false},
+      {"opaque", false, false, false},
+  };
+  std::vector<TskSkinButton*> buttons;
+  for (const Child& c : children) {
+    auto* child = new TskSkinButton(form.get());
+    child->SetParent(container);
+    child->SetSkinDataName(u"statebutton");
+    child->SetBounds(5, 5 + 25 * int(buttons.size()), 30, 20);
+    child->SetSkinData(skin.data.get());
+    child->SetTransparent(c.transparent);
+    if (c.hovered) child->Perform(CM_MOUSEENTER);
+    buttons.push_back(child);
+  }
+  test::ProcessPending(application);
+  container->SetBounds(container->Left(), container->Top(), container->Width(), container->Height());
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    RECT pending{};
+    EXPECT_EQ(GetUpdateRect(buttons[i]->Handle(), &pending, FALSE) != FALSE, children[i].repaints) << children[i].what;
+  }
 }
 
 TEST_F(ButtonTest, DisabledTextColourComesFromTheRecordOrFallsBackToGrey) {
