@@ -1,7 +1,8 @@
-// A small hand-made skin for the control tests: one 64 × 32 picture with
-// solid state blocks for two button records and a gauge record whose
-// progress piece has one colour per column, so that every composed pixel
-// tells where it came from; and an 8 × 8 mask, black but for its four corner
+// A small hand-made skin for the control tests: one 64 × 64 picture with
+// solid state blocks for the button records, and a horizontal and a
+// vertical gauge record whose progress pieces have one colour per column or
+// row, so that every composed pixel tells where it came from; and an 8 × 8
+// mask, black but for its four corner
 // pixels, that shapes the "shaped…" records in each resize mode.
 #pragma once
 
@@ -31,16 +32,17 @@ inline std::uint32_t SystemColour(TColor colour) {
   return (std::uint32_t(c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
 }
 
-// Column c of the gauge's progress piece.
+// Column c of the gauge's progress piece, row r of the vertical gauge's.
 constexpr std::uint32_t PieceColumn(int c) { return 0x00C800u | (std::uint32_t(c * 10) << 16); }
+constexpr std::uint32_t PieceRow(int r) { return 0x0000C8u | (std::uint32_t(r * 20) << 8); }
 
 constexpr std::string_view kControlSkin =
     "[VERSION]\r\nskinname=Controls\r\n"
     "[PICTURES]\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=mask.bmp\r\n"
     "[SKINOBJECTS]\r\ncount=0\r\n"
-    "[SKINCONTROLS]\r\ncount=9\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
+    "[SKINCONTROLS]\r\ncount=10\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
     "3=fixedbutton:button\r\n4=glowbutton:button\r\n5=shaped:button\r\n6=shapedfixed:button\r\n"
-    "7=shapedwide:button\r\n8=shapedtall:button\r\n"
+    "7=shapedwide:button\r\n8=shapedtall:button\r\n9=vgauge:gauge\r\n"
     "[statebutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
     "downskinrect=16,0,24,8\r\nfocusedskinrect=24,0,32,8\r\ndisabledskinrect=32,0,40,8\r\n"
     "lefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\n"
@@ -62,16 +64,22 @@ constexpr std::string_view kControlSkin =
     "[shapedtall]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=0,2\r\n"
     "leftbottompoint=0,6\r\nclientrect=2,2,6,6\r\n"
     "[gauge]\r\npictureindex=0\r\nskinrect=0,16,18,31\r\nlefttoppoint=2,0\r\nrighttoppoint=16,0\r\n"
-    "clientrect=2,2,16,13\r\nprogressarea=2,2,17,14\r\nprogressrect=24,16,43,27\r\n";
+    "clientrect=2,2,16,13\r\nprogressarea=2,2,17,14\r\nprogressrect=24,16,43,27\r\n"
+    "fontname=Arial\r\nfontheight=14\r\nfontcolor=255\r\n"
+    "[vgauge]\r\npictureindex=0\r\nvertical=1\r\nskinrect=0,32,16,56\r\nlefttoppoint=0,2\r\n"
+    "leftbottompoint=0,22\r\nclientrect=2,2,14,22\r\nprogressarea=2,1,14,23\r\nprogressrect=20,32,32,40\r\n"
+    "fontname=Arial\r\nfontheight=14\r\nfontcolor=255\r\n";
 
 inline void MakeControlPicture(TBitmap& picture) {
-  MakePicture(picture, 64, 32, [](int x, int y) -> std::uint32_t {
+  MakePicture(picture, 64, 64, [](int x, int y) -> std::uint32_t {
     if (y < 8) {
       const std::uint32_t blocks[] = {kNormal, kActive, kDown, kFocused, kDisabled};
       return x < 40 ? blocks[x / 8] : 0;
     }
     if (y >= 16 && y < 31 && x < 18) return kTrack;
     if (y >= 16 && y < 27 && x >= 24 && x < 43) return PieceColumn(x - 24);
+    if (y >= 32 && y < 56 && x < 16) return kTrack;
+    if (y >= 32 && y < 40 && x >= 20 && x < 32) return PieceRow(y - 32);
     return 0;
   });
 }
