@@ -1,9 +1,10 @@
 // A small hand-made skin for the control tests: one 64 × 64 picture with
 // solid state blocks for the button records, and a horizontal and a
 // vertical gauge record whose progress pieces have one colour per column or
-// row, so that every composed pixel tells where it came from; and an 8 × 8
-// mask, black but for its four corner
-// pixels, that shapes the "shaped…" records in each resize mode.
+// row, so that every composed pixel tells where it came from; an 8 × 8
+// mask, black but for its four corner pixels, that shapes the "shaped…"
+// records in each resize mode; and a 7 × 5 glow picture with one colour per
+// pixel and its white (opaque) mask for the "glow…" records.
 #pragma once
 
 #include <cstdint>
@@ -38,11 +39,12 @@ constexpr std::uint32_t PieceRow(int r) { return 0x0000C8u | (std::uint32_t(r * 
 
 constexpr std::string_view kControlSkin =
     "[VERSION]\r\nskinname=Controls\r\n"
-    "[PICTURES]\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=mask.bmp\r\n"
+    "[PICTURES]\r\nactivepicturescount=4\r\n0=a.bmp\r\n1=mask.bmp\r\n2=glow.bmp\r\n3=glowmask.bmp\r\n"
     "[SKINOBJECTS]\r\ncount=0\r\n"
-    "[SKINCONTROLS]\r\ncount=10\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
+    "[SKINCONTROLS]\r\ncount=12\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
     "3=fixedbutton:button\r\n4=glowbutton:button\r\n5=shaped:button\r\n6=shapedfixed:button\r\n"
-    "7=shapedwide:button\r\n8=shapedtall:button\r\n9=vgauge:gauge\r\n"
+    "7=shapedwide:button\r\n8=shapedtall:button\r\n9=vgauge:gauge\r\n10=glowresize:button\r\n"
+    "11=glowwide:button\r\n"
     "[statebutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
     "downskinrect=16,0,24,8\r\nfocusedskinrect=24,0,32,8\r\ndisabledskinrect=32,0,40,8\r\n"
     "lefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\n"
@@ -56,6 +58,13 @@ constexpr std::string_view kControlSkin =
     "[glowbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
     "glowlayerpictureindex=0\r\nglowlayermaskpictureindex=0\r\nglowlayershowoffsetx=3\r\n"
     "glowlayershowoffsety=4\r\n"
+    "[glowresize]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,2\r\nrighttoppoint=6,2\r\n"
+    "leftbottompoint=2,6\r\nrightbottompoint=6,6\r\nclientrect=2,2,6,6\r\nglowlayerpictureindex=2\r\n"
+    "glowlayermaskpictureindex=3\r\nglowlayeroffsetleft=1\r\nglowlayeroffsettop=1\r\nglowlayeroffsetright=2\r\n"
+    "glowlayeroffsetbottom=2\r\n"
+    "[glowwide]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,0\r\nrighttoppoint=6,0\r\n"
+    "clientrect=2,2,6,6\r\nglowlayerpictureindex=2\r\nglowlayermaskpictureindex=3\r\nglowlayeroffsetleft=1\r\n"
+    "glowlayeroffsetright=2\r\n"
     "[shaped]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,2\r\n"
     "righttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\nclientrect=2,2,6,6\r\n"
     "[shapedfixed]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
@@ -90,6 +99,16 @@ inline void MakeControlMask(TBitmap& mask) {
   });
 }
 
+// Pixel (x, y) of the glow picture.
+constexpr std::uint32_t GlowPixel(int x, int y) {
+  return 0x800000u | std::uint32_t(x * 16) << 8 | std::uint32_t(y * 16);
+}
+
+inline void MakeGlowPictures(TBitmap& glow, TBitmap& glowMask) {
+  MakePicture(glow, 7, 5, GlowPixel);
+  MakePicture(glowMask, 7, 5, [](int, int) { return 0xFFFFFFu; });
+}
+
 // The package of `definition` with `pictures` as its active pictures.
 inline std::unique_ptr<TskCompressedStoredSkin> StoredSkin(std::string_view definition,
                                                            const std::vector<const TBitmap*>& pictures) {
@@ -108,13 +127,16 @@ inline std::unique_ptr<TskCompressedStoredSkin> StoredSkin(std::string_view defi
 struct ControlSkin {
   TBitmap picture;
   TBitmap mask;
+  TBitmap glow;
+  TBitmap glowMask;
   std::unique_ptr<TskCompressedStoredSkin> stored;
   std::unique_ptr<TskSkinData> data = std::make_unique<TskSkinData>(nullptr);
 
   explicit ControlSkin(std::string_view definition = kControlSkin) {
     MakeControlPicture(picture);
     MakeControlMask(mask);
-    stored = StoredSkin(definition, {&picture, &mask});
+    MakeGlowPictures(glow, glowMask);
+    stored = StoredSkin(definition, {&picture, &mask, &glow, &glowMask});
     data->LoadStoredSkin(stored.get());
   }
 };

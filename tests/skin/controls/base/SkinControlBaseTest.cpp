@@ -167,10 +167,11 @@ TEST(SkinChangeWalk, SkinsOnlyTheControlsOfTheNotifyingSkinDataAndAppliesTheirSi
   EXPECT_TRUE(form->second->Skinned());
   EXPECT_EQ(form->second->Width(), 8);
 
-  TBitmap picture, mask;
+  TBitmap picture, mask, glow, glowMask;
   test::MakeControlPicture(picture);
   test::MakeControlMask(mask);
-  const auto stored = test::StoredSkin(test::kControlSkin, {&picture, &mask});
+  test::MakeGlowPictures(glow, glowMask);
+  const auto stored = test::StoredSkin(test::kControlSkin, {&picture, &mask, &glow, &glowMask});
   later.LoadStoredSkin(stored.get());
   WalkSkinControls(form.get(), &later, SKM_BEFORECHANGE);
   EXPECT_FALSE(form->first->Skinned());
