@@ -1,7 +1,9 @@
 // A small hand-made skin for the control tests: one 64 × 64 picture with
-// solid state blocks for the button records, and a horizontal and a
-// vertical gauge record whose progress pieces have one colour per column or
-// row, so that every composed pixel tells where it came from; an 8 × 8
+// solid 8 × 8 state blocks for the button records from x = 8 (the corner
+// stays black, so that a look composed from an empty rectangle shows), and
+// a horizontal and a vertical gauge record whose progress pieces have one
+// colour per column or row, so that every composed pixel tells where it
+// came from; an 8 × 8
 // mask, black but for its four corner pixels, that shapes the "shaped…"
 // records in each resize mode; and a 7 × 5 glow picture with one colour per
 // pixel and its white (opaque) mask for the "glow…" records.
@@ -41,36 +43,39 @@ constexpr std::string_view kControlSkin =
     "[VERSION]\r\nskinname=Controls\r\n"
     "[PICTURES]\r\nactivepicturescount=4\r\n0=a.bmp\r\n1=mask.bmp\r\n2=glow.bmp\r\n3=glowmask.bmp\r\n"
     "[SKINOBJECTS]\r\ncount=0\r\n"
-    "[SKINCONTROLS]\r\ncount=12\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
+    "[SKINCONTROLS]\r\ncount=13\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
     "3=fixedbutton:button\r\n4=glowbutton:button\r\n5=shaped:button\r\n6=shapedfixed:button\r\n"
     "7=shapedwide:button\r\n8=shapedtall:button\r\n9=vgauge:gauge\r\n10=glowresize:button\r\n"
-    "11=glowwide:button\r\n"
-    "[statebutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
-    "downskinrect=16,0,24,8\r\nfocusedskinrect=24,0,32,8\r\ndisabledskinrect=32,0,40,8\r\n"
+    "11=glowwide:button\r\n12=activeonly:button\r\n"
+    "[statebutton]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nactiveskinrect=16,0,24,8\r\n"
+    "downskinrect=24,0,32,8\r\nfocusedskinrect=32,0,40,8\r\ndisabledskinrect=40,0,48,8\r\n"
     "lefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\n"
-    "clientrect=2,2,6,6\r\nleftstretch=1\r\ntopstretch=1\r\nrightstretch=1\r\nbottomstretch=1\r\n"
-    "stretcheffect=1\r\nmorphing=0\r\nfontcolor=0\r\ndisabledfontcolor=14144205\r\n"
-    "[plainbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nactiveskinrect=8,0,16,8\r\n"
-    "downskinrect=16,0,24,8\r\nlefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\n"
+    "clientrect=1,1,6,5\r\nleftstretch=1\r\ntopstretch=1\r\nrightstretch=1\r\nbottomstretch=1\r\n"
+    "stretcheffect=1\r\nmorphing=0\r\nfontcolor=0\r\nactivefontcolor=32768\r\ndownfontcolor=8388608\r\n"
+    "disabledfontcolor=14144205\r\n"
+    "[plainbutton]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nactiveskinrect=16,0,24,8\r\n"
+    "downskinrect=24,0,32,8\r\nlefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\n"
     "rightbottompoint=6,6\r\nclientrect=2,2,6,6\r\nleftstretch=1\r\ntopstretch=1\r\nrightstretch=1\r\n"
     "bottomstretch=1\r\nstretcheffect=1\r\nmorphing=1\r\nfontcolor=255\r\ndisabledfontcolor=255\r\n"
-    "[fixedbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
-    "[glowbutton]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
+    "[activeonly]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nactiveskinrect=16,0,24,8\r\nlefttoppoint=2,2\r\n"
+    "righttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\nclientrect=2,2,6,6\r\n"
+    "[fixedbutton]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nclientrect=1,1,7,7\r\n"
+    "[glowbutton]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nclientrect=1,1,7,7\r\n"
     "glowlayerpictureindex=0\r\nglowlayermaskpictureindex=0\r\nglowlayershowoffsetx=3\r\n"
     "glowlayershowoffsety=4\r\n"
-    "[glowresize]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,2\r\nrighttoppoint=6,2\r\n"
+    "[glowresize]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nlefttoppoint=2,2\r\nrighttoppoint=6,2\r\n"
     "leftbottompoint=2,6\r\nrightbottompoint=6,6\r\nclientrect=2,2,6,6\r\nglowlayerpictureindex=2\r\n"
     "glowlayermaskpictureindex=3\r\nglowlayeroffsetleft=1\r\nglowlayeroffsettop=1\r\nglowlayeroffsetright=2\r\n"
     "glowlayeroffsetbottom=2\r\n"
-    "[glowwide]\r\npictureindex=0\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,0\r\nrighttoppoint=6,0\r\n"
+    "[glowwide]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nlefttoppoint=2,0\r\nrighttoppoint=6,0\r\n"
     "clientrect=2,2,6,6\r\nglowlayerpictureindex=2\r\nglowlayermaskpictureindex=3\r\nglowlayeroffsetleft=1\r\n"
     "glowlayeroffsetright=2\r\n"
-    "[shaped]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,2\r\n"
+    "[shaped]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=8,0,16,8\r\nlefttoppoint=2,2\r\n"
     "righttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\nclientrect=2,2,6,6\r\n"
-    "[shapedfixed]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nclientrect=1,1,7,7\r\n"
-    "[shapedwide]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=2,0\r\n"
+    "[shapedfixed]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=8,0,16,8\r\nclientrect=1,1,7,7\r\n"
+    "[shapedwide]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=8,0,16,8\r\nlefttoppoint=2,0\r\n"
     "righttoppoint=6,0\r\nclientrect=2,2,6,6\r\n"
-    "[shapedtall]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=0,0,8,8\r\nlefttoppoint=0,2\r\n"
+    "[shapedtall]\r\npictureindex=0\r\nmaskpictureindex=1\r\nskinrect=8,0,16,8\r\nlefttoppoint=0,2\r\n"
     "leftbottompoint=0,6\r\nclientrect=2,2,6,6\r\n"
     "[gauge]\r\npictureindex=0\r\nskinrect=0,16,18,31\r\nlefttoppoint=2,0\r\nrighttoppoint=16,0\r\n"
     "clientrect=2,2,16,13\r\nprogressarea=2,2,17,14\r\nprogressrect=24,16,43,27\r\n"
@@ -82,8 +87,8 @@ constexpr std::string_view kControlSkin =
 inline void MakeControlPicture(TBitmap& picture) {
   MakePicture(picture, 64, 64, [](int x, int y) -> std::uint32_t {
     if (y < 8) {
-      const std::uint32_t blocks[] = {kNormal, kActive, kDown, kFocused, kDisabled};
-      return x < 40 ? blocks[x / 8] : 0;
+      const std::uint32_t blocks[] = {0, kNormal, kActive, kDown, kFocused, kDisabled};
+      return x < 48 ? blocks[x / 8] : 0;
     }
     if (y >= 16 && y < 31 && x < 18) return kTrack;
     if (y >= 16 && y < 27 && x >= 24 && x < 43) return PieceColumn(x - 24);

@@ -5,6 +5,7 @@
 #include "platform/window/PaintApi.h"
 
 #include "tests/skin/controls/button/ButtonForm.h"
+#include "tests/support/PictureDifference.h"
 
 namespace qb {
 namespace {
@@ -44,6 +45,12 @@ TEST_F(ButtonTest, StatePictureFollowsDownMouseFocusEnabledAndMorph) {
       {"disabled without a disabled picture", u"plainbutton", {disable}, test::kNormal},
       {"focused without a focused picture", u"plainbutton", {focus}, test::kActive},
       {"mouse gone, morph factor still 1", u"plainbutton", {down, leave}, test::kActive},
+      {"down without a down picture", u"activeonly", {enter, down}, test::kActive},
+      {"mouse in without an active picture", u"fixedbutton", {enter}, test::kNormal},
+      {"unskinned", u"missing", {}, test::SystemColour(clBtnFace)},
+      {"unskinned, mouse in", u"missing", {enter}, 0xB6BDD2},
+      {"unskinned, focused", u"missing", {focus}, 0xB6BDD2},
+      {"unskinned, down with the mouse in", u"missing", {enter, down}, 0x8593B5},
   };
   int row = 0;
   for (const Case& c : cases) {
@@ -148,13 +155,69 @@ TEST_F(ButtonTest, SettingAStretchedContainersBoundsRepaintsTheChildrenThatShowI
   }
 }
 
-TEST_F(ButtonTest, DisabledTextColourComesFromTheRecordOrFallsBackToGrey) {
-  TskSkinButton* own = form->AddButton(u"Own", u"statebutton", {10, 10, 90, 40}, skin.data.get());
-  TskSkinButton* same = form->AddButton(u"Same", u"plainbutton", {10, 50, 90, 80}, skin.data.get());
-  Look(*own);
-  Look(*same);
-  EXPECT_EQ(own->disabledfontcolor, TColor(14144205));
-  EXPECT_EQ(same->disabledfontcolor, TColor(8421504));
+// The caption is centred in the text area (the client rectangle moved to
+// the button's size: 1,1,78,27 for an 80 × 30 "statebutton", centre 39,14),
+// drawn one pixel right of its measured place and one pixel higher for an
+// odd font height, in the colour of the state. Each picture is compared
+// with the same button without caption and the caption drawn over it where
+// and how it belongs.
+TEST_F(ButtonTest, CaptionIsCentredInTheTextAreaInTheColourOfTheState) {
+  using Step = std::function<void(TskSkinButton&)>;
+  const Step enter = [](TskSkinButton& b) { b.Perform(CM_MOUSEENTER); };
+  const Step down = [](TskSkinButton& b) { b.SetDown(true); };
+  const Step disable = [](TskSkinButton& b) { b.SetEnabled(false); };
+  const Step focus = [](TskSkinButton& b) { b.SetFocus(); };
+  const Step ownFont = [](TskSkinButton& b) {
+    b.UseSkinFont = false;
+    b.DefaultFont().SetHeight(14);
+  };
+  const Step ownColour = [](TskSkinButton& b) {
+    b.UseSkinFontColor = false;
+    b.DefaultFont().SetColor(clRed);
+  };
+  struct Case {
+    const char* what;
+    const char16_t* record;
+    std::vector<Step> steps;
+    TColor colour;
+    int fontHeight;
+    POINT centre;
+  };
+  const Case cases[] = {
+      {"normal", u"statebutton", {}, 0, 13, {39, 14}},
+      {"mouse in", u"statebutton", {enter}, 32768, 13, {39, 14}},
+      {"focused", u"statebutton", {focus}, 32768, 13, {39, 14}},
+      {"down with the mouse in", u"statebutton", {enter, down}, 8388608, 13, {39, 14}},
+      {"disabled", u"statebutton", {disable}, 14144205, 13, {39, 14}},
+      {"disabled colour equal to the normal one", u"plainbutton", {disable}, 8421504, 13, {40, 15}},
+      {"the default font's colour", u"statebutton", {ownColour}, clRed, 13, {39, 14}},
+      {"the default font, even height", u"statebutton", {ownFont}, 0, 14, {39, 14}},
+  };
+  int row = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TskSkinButton* button =
+        form->AddButton(u"B" + std::u16string(1, char16_t(u'a' + row++)), c.record, {10, 10, 90, 40}, skin.data.get());
+    for (const Step& step : c.steps) step(*button);
+    TBitmap background;
+    test::PaintInto(*button, background);
+    button->SetCaption(u"Öffnen");
+    TBitmap shown;
+    test::PaintInto(*button, shown);
+
+    TBitmap expected;
+    expected.Assign(&background);
+    TCanvas& canvas = expected.Canvas();
+    canvas.Font().SetName(u"Tahoma");
+    canvas.Font().SetHeight(c.fontHeight);
+    canvas.Font().SetColor(c.colour);
+    canvas.Brush().SetStyle(bsClear);
+    const SIZE text = canvas.TextExtent(u"Öffnen");
+    canvas.TextOut(c.centre.x + text.cx / 2 - text.cx + 1, c.centre.y - text.cy / 2 - c.fontHeight % 2, u"Öffnen");
+    EXPECT_EQ(test::PictureDifference(test::Colours(shown), test::Colours(expected)), "");
+    form->box->SetFocus();
+    delete button;
+  }
 }
 
 }  // namespace
