@@ -1,9 +1,10 @@
 // A small hand-made skin for the control tests: one 64 × 64 picture with
 // solid 8 × 8 state blocks for the button records from x = 8 (the corner
 // stays black, so that a look composed from an empty rectangle shows), and
-// a horizontal and a vertical gauge record whose progress pieces have one
-// colour per column or row, so that every composed pixel tells where it
-// came from; an 8 × 8
+// a 6 × 6 piece with one colour per pixel for the "…pattern" records (2-pixel
+// corners and edges around a 2 × 2 client area), and a horizontal and a
+// vertical gauge record whose progress pieces have one colour per column or
+// row, so that every composed pixel tells where it came from; an 8 × 8
 // mask, black but for its four corner pixels, that shapes the "shaped…"
 // records in each resize mode; and a 7 × 5 glow picture with one colour per
 // pixel and its white (opaque) mask for the "glow…" records.
@@ -35,6 +36,11 @@ inline std::uint32_t SystemColour(TColor colour) {
   return (std::uint32_t(c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
 }
 
+// Pixel (x, y) of the pattern piece.
+constexpr std::uint32_t PatternPixel(int x, int y) {
+  return std::uint32_t(x + 1) * 0x200000u | std::uint32_t(y + 1) * 0x2000u | 0x40u;
+}
+
 // Column c of the gauge's progress piece, row r of the vertical gauge's.
 constexpr std::uint32_t PieceColumn(int c) { return 0x00C800u | (std::uint32_t(c * 10) << 16); }
 constexpr std::uint32_t PieceRow(int r) { return 0x0000C8u | (std::uint32_t(r * 20) << 8); }
@@ -43,10 +49,11 @@ constexpr std::string_view kControlSkin =
     "[VERSION]\r\nskinname=Controls\r\n"
     "[PICTURES]\r\nactivepicturescount=4\r\n0=a.bmp\r\n1=mask.bmp\r\n2=glow.bmp\r\n3=glowmask.bmp\r\n"
     "[SKINOBJECTS]\r\ncount=0\r\n"
-    "[SKINCONTROLS]\r\ncount=13\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
+    "[SKINCONTROLS]\r\ncount=17\r\n0=statebutton:button\r\n1=plainbutton:button\r\n2=gauge:gauge\r\n"
     "3=fixedbutton:button\r\n4=glowbutton:button\r\n5=shaped:button\r\n6=shapedfixed:button\r\n"
     "7=shapedwide:button\r\n8=shapedtall:button\r\n9=vgauge:gauge\r\n10=glowresize:button\r\n"
     "11=glowwide:button\r\n12=activeonly:button\r\n"
+    "13=tiledpattern:button\r\n14=mixedpattern:button\r\n15=widepattern:button\r\n16=tallpattern:button\r\n"
     "[statebutton]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nactiveskinrect=16,0,24,8\r\n"
     "downskinrect=24,0,32,8\r\nfocusedskinrect=32,0,40,8\r\ndisabledskinrect=40,0,48,8\r\n"
     "lefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\n"
@@ -57,6 +64,15 @@ constexpr std::string_view kControlSkin =
     "downskinrect=24,0,32,8\r\nlefttoppoint=2,2\r\nrighttoppoint=6,2\r\nleftbottompoint=2,6\r\n"
     "rightbottompoint=6,6\r\nclientrect=2,2,6,6\r\nleftstretch=1\r\ntopstretch=1\r\nrightstretch=1\r\n"
     "bottomstretch=1\r\nstretcheffect=1\r\nmorphing=1\r\nfontcolor=255\r\ndisabledfontcolor=255\r\n"
+    "[tiledpattern]\r\npictureindex=0\r\nskinrect=48,0,54,6\r\nlefttoppoint=2,2\r\nrighttoppoint=4,2\r\n"
+    "leftbottompoint=2,4\r\nrightbottompoint=4,4\r\nclientrect=2,2,4,4\r\n"
+    "[mixedpattern]\r\npictureindex=0\r\nskinrect=48,0,54,6\r\nlefttoppoint=2,2\r\nrighttoppoint=4,2\r\n"
+    "leftbottompoint=2,4\r\nrightbottompoint=4,4\r\nclientrect=2,2,4,4\r\ntopstretch=1\r\nrightstretch=1\r\n"
+    "stretcheffect=1\r\n"
+    "[widepattern]\r\npictureindex=0\r\nskinrect=48,0,54,6\r\nlefttoppoint=2,0\r\nrighttoppoint=4,0\r\n"
+    "clientrect=2,2,4,4\r\n"
+    "[tallpattern]\r\npictureindex=0\r\nskinrect=48,0,54,6\r\nlefttoppoint=0,2\r\nleftbottompoint=0,4\r\n"
+    "clientrect=2,2,4,4\r\nstretcheffect=1\r\n"
     "[activeonly]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nactiveskinrect=16,0,24,8\r\nlefttoppoint=2,2\r\n"
     "righttoppoint=6,2\r\nleftbottompoint=2,6\r\nrightbottompoint=6,6\r\nclientrect=2,2,6,6\r\n"
     "[fixedbutton]\r\npictureindex=0\r\nskinrect=8,0,16,8\r\nclientrect=1,1,7,7\r\n"
@@ -88,7 +104,9 @@ inline void MakeControlPicture(TBitmap& picture) {
   MakePicture(picture, 64, 64, [](int x, int y) -> std::uint32_t {
     if (y < 8) {
       const std::uint32_t blocks[] = {0, kNormal, kActive, kDown, kFocused, kDisabled};
-      return x < 48 ? blocks[x / 8] : 0;
+      if (x < 48) return blocks[x / 8];
+      if (x < 54 && y < 6) return PatternPixel(x - 48, y);
+      return 0;
     }
     if (y >= 16 && y < 31 && x < 18) return kTrack;
     if (y >= 16 && y < 27 && x >= 24 && x < 43) return PieceColumn(x - 24);

@@ -72,6 +72,58 @@ TEST(SkinControlSize, WithoutSkinSizeAFixedPictureStretchesToAnySize) {
   EXPECT_EQ(button.NewClientRect.bottom, 19);
 }
 
+// The 6 × 6 pattern piece (2-pixel corners and edges, 2 × 2 client) at
+// 10 × 9, or 10 wide, or 9 high: corners keep their pixels at the moved
+// corners, each edge and the client are tiled or stretched as the record
+// says. A tiled edge repeats the piece's columns 2, 3, 2, 3, …; stretched
+// from 2 to 6 (or 5) pixels it shows columns 2, 2, 2, 3, 3, 3 (or 2, 2, 2,
+// 3, 3).
+TEST(SkinControlLook, CornersStayAndEachEdgeTilesOrStretchesAsTheRecordSays) {
+  test::ControlSkin skin;
+  struct Probe {
+    POINT shown;
+    POINT piece;
+  };
+  struct Case {
+    const char16_t* record;
+    SIZE size;
+    std::vector<Probe> probes;
+  };
+  const std::vector<Probe> corners{{{0, 0}, {0, 0}}, {{9, 0}, {5, 0}}, {{8, 1}, {4, 1}}, {{0, 8}, {0, 5}},
+                                   {{1, 7}, {1, 4}}, {{9, 8}, {5, 5}}, {{8, 7}, {4, 4}}};
+  const auto with = [&](std::vector<Probe> probes) {
+    probes.insert(probes.end(), corners.begin(), corners.end());
+    return probes;
+  };
+  const Case cases[] = {
+      {u"tiledpattern",
+       {10, 9},
+       with({{{3, 1}, {3, 1}}, {{7, 0}, {3, 0}}, {{3, 8}, {3, 5}}, {{1, 3}, {1, 3}}, {{9, 3}, {5, 3}}, {{3, 3}, {3, 3}},
+             {{6, 5}, {2, 3}}})},
+      {u"mixedpattern",
+       {10, 9},
+       with({{{3, 1}, {2, 1}}, {{5, 0}, {3, 0}}, {{3, 8}, {3, 5}}, {{1, 3}, {1, 3}}, {{9, 3}, {5, 2}}, {{3, 3}, {2, 2}},
+             {{7, 6}, {3, 3}}})},
+      {u"widepattern", {10, 6}, {{{0, 0}, {0, 0}}, {{3, 2}, {3, 2}}, {{9, 5}, {5, 5}}, {{8, 0}, {4, 0}}}},
+      {u"tallpattern", {6, 9}, {{{0, 0}, {0, 0}}, {{2, 3}, {2, 2}}, {{5, 8}, {5, 5}}, {{0, 7}, {0, 4}}}},
+  };
+  for (const Case& c : cases) {
+    const std::string what(c.record, c.record + std::char_traits<char16_t>::length(c.record));
+    TskSkinButton button(nullptr);
+    button.SetSkinDataName(c.record);
+    button.SetBounds(0, 0, 10, 9);
+    button.SetSkinData(skin.data.get());
+    ASSERT_EQ(button.Width(), c.size.cx) << what;
+    ASSERT_EQ(button.Height(), c.size.cy) << what;
+    TBitmap shown;
+    test::PaintInto(button, shown);
+    for (const Probe& p : c.probes) {
+      EXPECT_EQ(test::ColourAt(shown, p.shown.x, p.shown.y), test::PatternPixel(p.piece.x, p.piece.y))
+          << what << " at " << p.shown.x << "," << p.shown.y;
+    }
+  }
+}
+
 // The pixels of a w × h window that its shape leaves out, as "x,y" in row
 // order; "no shape" when the window has its full rectangle.
 std::string PixelsOutsideTheShape(TWinControl& control) {
