@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/backend/RawInput.h"
+#include "platform/gdi/window/ScreenComposer.h"
+#include "platform/region/RegionHandle.h"
+#include "platform/window/PaintApi.h"
+#include "platform/window/WindowApi.h"
+#include "skin/frame/TskSkinForm.h"
+#include "tests/skin/frame/PatternFrameSkin.h"
+#include "tests/support/ApplicationLoop.h"
+#include "tests/support/PictureDifference.h"
+#include "toolkit/app/TApplication.h"
+#include "toolkit/forms/TForm.h"
+
+namespace qb {
+namespace {
+
+// A shown sizeable form at (100, 100), 100 × 60, under a frame component
+// with the pattern skin and no caption buttons but close. The frame is 60
+// wider and 24 taller than the picture: the moved corner points are (6, 20),
+// (94, 20), (6, 56), (94, 56), the client area 3,20,97,57; the close button
+// lies at 87,2,97,12 and the caption at 3,2,87,18.
+class PatternFrame : public ::testing::Test {
+ protected:
+  PatternFrame() {
+    form->SetBorderStyle(bsSizeable);
+    form->SetBounds(100, 100, 100, 60);
+    skinForm = new TskSkinForm(form.get());
+    skinForm->SetBorderIcons(TskBorderIcons{});
+    skinForm->SetSkinData(skin.data.get());
+    form->Show();
+    test::ProcessPending(application);
+  }
+  ~PatternFrame() override {
+    DeliverButton(MouseButton::kLeft, false);
+    MoveTo({1900, 1000});
+  }
+
+  void MoveTo(POINT screen) {
+    DeliverPointerMove(screen);
+    test::ProcessPending(application);
+  }
+  void Button(bool down) {
+    DeliverButton(MouseButton::kLeft, down);
+    test::ProcessPending(application);
+  }
+  // Another form takes the activation, or gives it back.
+  void Deactivate() {
+    other->SetBounds(600, 600, 50, 50);
+    other->Show();
+    test::ProcessPending(application);
+    ASSERT_FALSE(form->Active());
+  }
+  void Activate() {
+    other->Hide();
+    form->SetFocus();
+    test::ProcessPending(application);
+    ASSERT_TRUE(form->Active());
+  }
+  // The window's pixel at (x, y) as 0xRRGGBB.
+  std::uint32_t Shown(int x, int y) const { return CaptureWindow(form->Handle()).At(x, y) & 0x00FFFFFFu; }
+
+  TApplication application;
+  test::PatternFrameSkinData skin;
+  std::unique_ptr<TForm> form = NewForm<TForm>();
+  std::unique_ptr<TForm> other = NewForm<TForm>();
+  TskSkinForm* skinForm = nullptr;
+};
+
+test::PixelRows Rows(const Surface& surface) {
+  test::PixelRows rows(std::size_t(surface.Height()));
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) rows[std::size_t(y)].push_back(surface.At(x, y) & 0x00FFFFFFu);
+  }
+  return rows;
+}
+
+// Corners keep their pixels at the moved corner points; the top edge (6 …
+// 34 of the picture) is stretched over 6 … 94 and the right one over the
+// side's 37 rows; the bottom edge is tiled from x = 0 in pieces of 28 and
+// the left one from the side's top in pieces of 12, each side ending in the
+// picture's rows 32 … 33; the client area tiles the picture's client
+// rectangle from its own top-left.
+TEST_F(PatternFrame, FramePixelsKeepTheCornersAndTileOrStretchEachEdgeAsTheSkinSays) {
+  struct Probe {
+    const char* where;
+    POINT window;
+    POINT picture;
+  };
+  const Probe probes[] = {
+      {"top-left corner", {2, 2}, {2, 2}},
+      {"top-left corner, last row", {5, 19}, {5, 19}},
+      {"top-right corner", {97, 2}, {37, 2}},
+      {"bottom-left corner", {2, 58}, {2, 34}},
+      {"bottom-right corner", {97, 58}, {37, 34}},
+      {"top edge, first column", {6, 5}, {6, 5}},
+      {"top edge, last column", {93, 15}, {33, 15}},
+      {"bottom edge", {10, 58}, {16, 34}},
+      {"bottom edge, second piece", {50, 58}, {28, 34}},
+      {"left side, second piece", {1, 33}, {1, 21}},
+      {"left side, end", {1, 56}, {1, 32}},
+      {"right side, first row", {98, 20}, {38, 20}},
+      {"right side, last stretched row", {98, 55}, {38, 31}},
+      {"right side, end", {98, 56}, {38, 32}},
+      {"client background", {43, 25}, {9, 25}},
+  };
+  EXPECT_EQ(Shown(92, 7), test::kCloseNormal) << "close button";
+  const Surface shot = CaptureWindow(form->Handle());
+  ASSERT_EQ(shot.Width(), 100);
+  ASSERT_EQ(shot.Height(), 60);
+  for (const Probe& p : probes) {
+    EXPECT_EQ(shot.At(p.window.x, p.window.y) & 0x00FFFFFFu, test::FramePixel(p.picture.x, p.picture.y)) << p.where;
+  }
+}
+
+// The pixels of the window that its shape leaves out, as "x,y" in row order.
+std::string PixelsOutsideTheShape(HWND hwnd) {
+  RECT bounds{};
+  GetWindowRect(hwnd, &bounds);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  std::string outside = GetWindowRgn(hwnd, region) == ERROR ? "no shape " : "";
+  for (int y = -1; y <= bounds.bottom - bounds.top; ++y) {
+    for (int x = -1; x <= bounds.right - bounds.left; ++x) {
+      const bool inWindow = x >= 0 && y >= 0 && x < bounds.right - bounds.left && y < bounds.bottom - bounds.top;
+      if (PtInRegion(region, x, y) == inWindow) continue;
+      outside += (inWindow ? "" : "+") + std::to_string(x) + "," + std::to_string(y) + " ";
+    }
+  }
+  DeleteObject(region);
+  return outside;
+}
+
+TEST_F(PatternFrame, TheMaskLeavesOutExactlyTheFourCornerPixelsAtEverySize) {
+  EXPECT_EQ(PixelsOutsideTheShape(form->Handle()), "0,0 99,0 0,59 99,59 ");
+  form->SetBounds(100, 100, 131, 77);
+  test::ProcessPending(application);
+  EXPECT_EQ(PixelsOutsideTheShape(form->Handle()), "0,0 130,0 0,76 130,76 ");
+}
+
+// Steps: i / o move the pointer onto / off the close button, d / u press
+// and release the left button (never over the button, which would close
+// the form). After each step the button's look is noted once it shows the
+// expected one or a second passed (the frame follows the pointer on its
+// hover timer): Normal, Active, Down, Inactive.
+TEST_F(PatternFrame, CloseButtonShowsTheLookOfItsState) {
+  const auto look = [this] {
+    switch (Shown(92, 7)) {
+      case test::kCloseNormal: return 'N';
+      case test::kCloseActive: return 'A';
+      case test::kCloseDown: return 'D';
+      case test::kCloseInactive: return 'I';
+      default: return '?';
+    }
+  };
+  const POINT on{100 + 92, 100 + 7};
+  const POINT off{100 + 50, 100 + 40};
+  const std::string steps = "idoiou";
+  const std::string expected = "ADNDNN";
+  std::string looks;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    switch (steps[i]) {
+      case 'i': MoveTo(on); break;
+      case 'o': MoveTo(off); break;
+      case 'd': Button(true); break;
+      case 'u': Button(false); break;
+    }
+    test::RunApplicationUntil(application, [&] { return look() == expected[i]; }, std::chrono::seconds(1));
+    looks += look();
+  }
+  EXPECT_EQ(looks, expected);
+  Deactivate();
+  EXPECT_EQ(look(), 'I') << "the form inactive";
+}
+
+// The caption text is centred in the caption's text rectangle (the record's
+// 2,0,30,16 with its right edge following the caption, which ends at the
+// close button and starts after the system-menu button when that shows),
+// one pixel higher for the odd font height, in the active or inactive
+// colour. Each window is compared with itself without caption and the text
+// drawn over it where and how it belongs.
+TEST_F(PatternFrame, CaptionTextIsCentredBetweenTheButtonsInTheColourOfTheActivation) {
+  struct Case {
+    const char* what;
+    bool systemMenu;
+    bool active;
+    RECT textRect;
+  };
+  const Case cases[] = {
+      {"active", false, true, {5, 2, 83, 18}},
+      {"inactive", false, false, {5, 2, 83, 18}},
+      {"after the system-menu button", true, true, {13, 2, 83, 18}},
+  };
+  const std::u16string caption = u"Hallo";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    skinForm->SetBorderIcons(c.systemMenu ? TskBorderIcons{TskBorderIcon::biSystemMenu} : TskBorderIcons{});
+    if (c.active) {
+      Activate();
+    } else {
+      Deactivate();
+    }
+    form->SetCaption(u"");
+    test::ProcessPending(application);
+    const Surface background = CaptureWindow(form->Handle());
+    form->SetCaption(caption);
+    test::ProcessPending(application);
+    const Surface shot = CaptureWindow(form->Handle());
+
+    TBitmap expected;
+    test::MakePicture(expected, background.Width(), background.Height(),
+                      [&](int x, int y) { return background.At(x, y) & 0x00FFFFFFu; });
+    TCanvas& canvas = expected.Canvas();
+    canvas.Font().SetName(u"Tahoma");
+    canvas.Font().SetHeight(13);
+    canvas.Font().SetColor(c.active ? test::kCaptionActive : test::kCaptionInactive);
+    canvas.Brush().SetStyle(bsClear);
+    const SIZE text = canvas.TextExtent(caption);
+    const RECT& r = c.textRect;
+    canvas.TextOut(r.left + (r.right - r.left) / 2 - text.cx / 2, r.top + (r.bottom - r.top) / 2 - text.cy / 2 - 1,
+                   caption);
+    EXPECT_EQ(test::PictureDifference(Rows(shot), test::Colours(expected)), "");
+    if (c.systemMenu) {
+      EXPECT_EQ(shot.At(5, 8) & 0x00FFFFFFu, test::kSysMenu) << "the system-menu button";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qb
