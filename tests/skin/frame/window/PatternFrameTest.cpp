@@ -4,11 +4,10 @@
 
 #include "platform/backend/RawInput.h"
 #include "platform/gdi/window/ScreenComposer.h"
-#include "platform/region/RegionHandle.h"
-#include "platform/window/PaintApi.h"
 #include "platform/window/WindowApi.h"
 #include "skin/frame/TskSkinForm.h"
 #include "tests/skin/frame/PatternFrameSkin.h"
+#include "tests/skin/frame/WindowShape.h"
 #include "tests/support/ApplicationLoop.h"
 #include "tests/support/PictureDifference.h"
 #include "toolkit/app/TApplication.h"
@@ -115,28 +114,11 @@ TEST_F(PatternFrame, FramePixelsKeepTheCornersAndTileOrStretchEachEdgeAsTheSkinS
   }
 }
 
-// The pixels of the window that its shape leaves out, as "x,y" in row order.
-std::string PixelsOutsideTheShape(HWND hwnd) {
-  RECT bounds{};
-  GetWindowRect(hwnd, &bounds);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  std::string outside = GetWindowRgn(hwnd, region) == ERROR ? "no shape " : "";
-  for (int y = -1; y <= bounds.bottom - bounds.top; ++y) {
-    for (int x = -1; x <= bounds.right - bounds.left; ++x) {
-      const bool inWindow = x >= 0 && y >= 0 && x < bounds.right - bounds.left && y < bounds.bottom - bounds.top;
-      if (PtInRegion(region, x, y) == inWindow) continue;
-      outside += (inWindow ? "" : "+") + std::to_string(x) + "," + std::to_string(y) + " ";
-    }
-  }
-  DeleteObject(region);
-  return outside;
-}
-
 TEST_F(PatternFrame, TheMaskLeavesOutExactlyTheFourCornerPixelsAtEverySize) {
-  EXPECT_EQ(PixelsOutsideTheShape(form->Handle()), "0,0 99,0 0,59 99,59 ");
+  EXPECT_EQ(test::ShapeDifference(form->Handle(), [](int x, int y) { return !test::Corner(x, y, 100, 60); }), "");
   form->SetBounds(100, 100, 131, 77);
   test::ProcessPending(application);
-  EXPECT_EQ(PixelsOutsideTheShape(form->Handle()), "0,0 130,0 0,76 130,76 ");
+  EXPECT_EQ(test::ShapeDifference(form->Handle(), [](int x, int y) { return !test::Corner(x, y, 131, 77); }), "");
 }
 
 // Steps: i / o move the pointer onto / off the close button, d / u press
