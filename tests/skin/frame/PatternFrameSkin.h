@@ -3,10 +3,12 @@
 // 20 rows of top and 3 of bottom, 3-pixel sides; the top and right edges
 // stretched, the bottom and left ones tiled), a mask that leaves out only its
 // four corner pixels, a centred caption in plain Tahoma 13 (odd), and a close
-// and a system-menu button with one solid block per look.
+// and a system-menu button with one solid block per look, placed from the
+// right or, in the variant, from the left.
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "skin/data/SkinCompression.h"
@@ -48,12 +50,19 @@ constexpr std::string_view kPatternFrameSkin =
     "[caption]\r\nskinrectinapicture=0\r\nskinrect=3,2,37,18\r\ntextrect=2,0,30,16\r\nalignment=tacenter\r\n"
     "fontname=Tahoma\r\nfontheight=13\r\nactivefontcolor=255\r\nfontcolor=8421504\r\n";
 
+// The same skin with its caption buttons placed from the left.
+inline std::string LeftButtonsPatternFrameSkin() {
+  std::string definition(kPatternFrameSkin);
+  definition.insert(definition.find("buttonsoffset="), "buttonsinleft=1\r\n");
+  return definition;
+}
+
 struct PatternFrameSkinData {
   TBitmap main, mask, buttons;
   std::unique_ptr<TskCompressedStoredSkin> stored = std::make_unique<TskCompressedStoredSkin>(nullptr);
   std::unique_ptr<TskSkinData> data = std::make_unique<TskSkinData>(nullptr);
 
-  PatternFrameSkinData() {
+  explicit PatternFrameSkinData(std::string_view definition = kPatternFrameSkin) {
     MakePicture(main, 40, 36, FramePixel);
     MakePicture(mask, 40, 36, [](int x, int y) -> std::uint32_t {
       return (x == 0 || x == 39) && (y == 0 || y == 35) ? 0xFFFFFF : 0;
@@ -69,7 +78,7 @@ struct PatternFrameSkinData {
     writer.WritePictureSlot(&mask);
     writer.WriteInt32(1);
     writer.WritePicture(buttons);
-    writer.WriteBytes(std::span(reinterpret_cast<const BYTE*>(kPatternFrameSkin.data()), kPatternFrameSkin.size()));
+    writer.WriteBytes(std::span(reinterpret_cast<const BYTE*>(definition.data()), definition.size()));
     stored->ReadCompressedData(DeflateSkin(writer.Bytes()));
     data->SetShowLayeredBorders(false);
     data->LoadStoredSkin(stored.get());

@@ -157,26 +157,35 @@ TEST_F(PatternFrame, CloseButtonShowsTheLookOfItsState) {
 }
 
 // The caption text is centred in the caption's text rectangle (the record's
-// 2,0,30,16 with its right edge following the caption, which ends at the
-// close button and starts after the system-menu button when that shows),
-// one pixel higher for the odd font height, in the active or inactive
-// colour. Each window is compared with itself without caption and the text
-// drawn over it where and how it belongs.
+// 2,0,30,16 with its right edge following the caption, which runs between
+// the caption buttons), one pixel higher for the odd font height, in the
+// active or inactive colour. From the right, the close button lies at
+// 87,2,97,12 and the system-menu button, centred in the caption rectangle,
+// at 3,5,11,15; from the left they follow each other from 3 with 2 pixels
+// between them and the caption 2 further. Each window is compared with
+// itself without caption and the text drawn over it where and how it
+// belongs.
 TEST_F(PatternFrame, CaptionTextIsCentredBetweenTheButtonsInTheColourOfTheActivation) {
+  test::PatternFrameSkinData leftButtons(test::LeftButtonsPatternFrameSkin());
   struct Case {
     const char* what;
+    bool fromTheLeft;
     bool systemMenu;
     bool active;
     RECT textRect;
+    RECT close;
+    RECT sysMenu;
   };
   const Case cases[] = {
-      {"active", false, true, {5, 2, 83, 18}},
-      {"inactive", false, false, {5, 2, 83, 18}},
-      {"after the system-menu button", true, true, {13, 2, 83, 18}},
+      {"active", false, false, true, {5, 2, 83, 18}, {87, 2, 97, 12}, {}},
+      {"inactive", false, false, false, {5, 2, 83, 18}, {87, 2, 97, 12}, {}},
+      {"after the system-menu button", false, true, true, {13, 2, 83, 18}, {87, 2, 97, 12}, {3, 5, 11, 15}},
+      {"buttons from the left", true, true, true, {29, 2, 93, 18}, {3, 2, 13, 12}, {15, 2, 23, 12}},
   };
   const std::u16string caption = u"Hallo";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
+    skinForm->SetSkinData(c.fromTheLeft ? leftButtons.data.get() : skin.data.get());
     skinForm->SetBorderIcons(c.systemMenu ? TskBorderIcons{TskBorderIcon::biSystemMenu} : TskBorderIcons{});
     if (c.active) {
       Activate();
@@ -203,9 +212,16 @@ TEST_F(PatternFrame, CaptionTextIsCentredBetweenTheButtonsInTheColourOfTheActiva
     canvas.TextOut(r.left + (r.right - r.left) / 2 - text.cx / 2, r.top + (r.bottom - r.top) / 2 - text.cy / 2 - 1,
                    caption);
     EXPECT_EQ(test::PictureDifference(Rows(shot), test::Colours(expected)), "");
-    if (c.systemMenu) {
-      EXPECT_EQ(shot.At(5, 8) & 0x00FFFFFFu, test::kSysMenu) << "the system-menu button";
-    }
+
+    // The buttons' corners, and the pixels just outside them.
+    const auto expectButton = [&](const RECT& b, std::uint32_t look, const char* which) {
+      for (const POINT p : {POINT{b.left, b.top}, POINT{b.right - 1, b.bottom - 1}})
+        EXPECT_EQ(shot.At(p.x, p.y) & 0x00FFFFFFu, look) << which << " at " << p.x << "," << p.y;
+      for (const POINT p : {POINT{b.left - 1, b.top}, POINT{b.right - 1, b.bottom}})
+        EXPECT_NE(shot.At(p.x, p.y) & 0x00FFFFFFu, look) << which << " at " << p.x << "," << p.y;
+    };
+    expectButton(c.close, c.active ? test::kCloseNormal : test::kCloseInactive, "close");
+    if (c.systemMenu) expectButton(c.sysMenu, test::kSysMenu, "system menu");
   }
 }
 
