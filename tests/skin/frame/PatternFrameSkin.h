@@ -4,7 +4,10 @@
 // stretched, the bottom and left ones tiled), a mask that leaves out only its
 // four corner pixels, a centred caption in plain Tahoma 13 (odd), and a close
 // and a system-menu button with one solid block per look, placed from the
-// right or, in the variant, from the left.
+// right or, in a variant, from the left. Another variant adds a full-border
+// layered frame: a 60 × 50 picture with one colour per pixel, opaque
+// throughout, whose client rectangle 6,24,54,44 lands on the form and whose
+// caption rectangle 6,4,54,22 carries the caption and the buttons.
 #pragma once
 
 #include <memory>
@@ -19,9 +22,12 @@
 
 namespace qb::test {
 
-// Pixel (x, y) of the frame picture.
+// Pixel (x, y) of the frame picture and of the layered frame's picture.
 constexpr std::uint32_t FramePixel(int x, int y) {
   return std::uint32_t(0x40 + 4 * x) << 16 | std::uint32_t(0x40 + 4 * y) << 8 | 0x20u;
+}
+constexpr std::uint32_t LayerPixel(int x, int y) {
+  return std::uint32_t(0x20 + 3 * x) << 16 | 0x30u << 8 | std::uint32_t(0x20 + 4 * y);
 }
 
 // The close button's looks and the system-menu button.
@@ -36,7 +42,8 @@ constexpr TColor kCaptionInactive = 8421504;
 
 constexpr std::string_view kPatternFrameSkin =
     "[VERSION]\r\nskinname=Pattern\r\n"
-    "[PICTURES]\r\npicture=main.bmp\r\nmask=mask.bmp\r\nactivepicturescount=1\r\n0=buttons.bmp\r\n"
+    "[PICTURES]\r\npicture=main.bmp\r\nmask=mask.bmp\r\nactivepicturescount=3\r\n0=buttons.bmp\r\n"
+    "1=layer.bmp\r\n2=white.bmp\r\n"
     "[FORMINFO]\r\nlefttoppoint=6,20\r\nrighttoppoint=34,20\r\nleftbottompoint=6,32\r\nrightbottompoint=34,32\r\n"
     "clientrect=3,20,37,33\r\nmaskrectarea=3,20,37,33\r\ncaptionrect=3,2,37,18\r\nbuttonsoffset=2\r\n"
     "borderwidth=3\r\nhittestlefttoppoint=4,4\r\nhittestrighttoppoint=36,4\r\nhittestleftbottompoint=4,32\r\n"
@@ -45,8 +52,9 @@ constexpr std::string_view kPatternFrameSkin =
     "[SKINCONTROLS]\r\ncount=0\r\n"
     "[closebutton]\r\nactivepictureindex=0\r\nskinrectinapicture=1\r\nskinrect=0,0,10,10\r\n"
     "activeskinrect=10,0,20,10\r\ndownrect=20,0,30,10\r\ninactiveskinrect=30,0,40,10\r\ncommand=cmclose\r\n"
-    "morphing=0\r\n"
+    "morphing=0\r\nalphamaskpictureindex=2\r\nalphamaskactivepictureindex=2\r\nalphamaskinactivepictureindex=2\r\n"
     "[sysmenubutton]\r\nactivepictureindex=0\r\nskinrectinapicture=1\r\nskinrect=40,0,48,10\r\ncommand=cmsysmenu\r\n"
+    "alphamaskpictureindex=2\r\n"
     "[caption]\r\nskinrectinapicture=0\r\nskinrect=3,2,37,18\r\ntextrect=2,0,30,16\r\nalignment=tacenter\r\n"
     "fontname=Tahoma\r\nfontheight=13\r\nactivefontcolor=255\r\nfontcolor=8421504\r\n";
 
@@ -57,12 +65,23 @@ inline std::string LeftButtonsPatternFrameSkin() {
   return definition;
 }
 
+// The same skin with the layered frame around the form.
+inline std::string LayeredPatternFrameSkin() {
+  std::string definition(kPatternFrameSkin);
+  definition.insert(definition.find("[SKINOBJECTS]"),
+                    "[LAYERFRAME]\r\npictureindex=1\r\nmaskpictureindex=2\r\nlefttoppoint=10,24\r\n"
+                    "righttoppoint=50,24\r\nleftbottompoint=10,44\r\nrightbottompoint=50,44\r\n"
+                    "clientrect=6,24,54,44\r\nborderrect=3,3,57,47\r\nfullborder=1\r\nhittestenable=1\r\n"
+                    "hittestsize=3\r\ncaptionrect=6,4,54,22\r\n");
+  return definition;
+}
+
 struct PatternFrameSkinData {
-  TBitmap main, mask, buttons;
+  TBitmap main, mask, buttons, layer, white;
   std::unique_ptr<TskCompressedStoredSkin> stored = std::make_unique<TskCompressedStoredSkin>(nullptr);
   std::unique_ptr<TskSkinData> data = std::make_unique<TskSkinData>(nullptr);
 
-  explicit PatternFrameSkinData(std::string_view definition = kPatternFrameSkin) {
+  explicit PatternFrameSkinData(std::string_view definition = kPatternFrameSkin, bool layered = false) {
     MakePicture(main, 40, 36, FramePixel);
     MakePicture(mask, 40, 36, [](int x, int y) -> std::uint32_t {
       return (x == 0 || x == 39) && (y == 0 || y == 35) ? 0xFFFFFF : 0;
@@ -71,16 +90,18 @@ struct PatternFrameSkinData {
       const std::uint32_t looks[] = {kCloseNormal, kCloseActive, kCloseDown, kCloseInactive, kSysMenu};
       return looks[x / 10];
     });
+    MakePicture(layer, 60, 50, LayerPixel);
+    MakePicture(white, 60, 50, [](int, int) { return 0xFFFFFFu; });
     SkinPackageWriter writer;
     writer.WriteInt32(3);
     writer.WritePictureSlot(&main);
     writer.WritePictureSlot(nullptr);
     writer.WritePictureSlot(&mask);
-    writer.WriteInt32(1);
-    writer.WritePicture(buttons);
+    writer.WriteInt32(3);
+    for (const TBitmap* picture : {&buttons, &layer, &white}) writer.WritePicture(*picture);
     writer.WriteBytes(std::span(reinterpret_cast<const BYTE*>(definition.data()), definition.size()));
     stored->ReadCompressedData(DeflateSkin(writer.Bytes()));
-    data->SetShowLayeredBorders(false);
+    data->SetShowLayeredBorders(layered);
     data->LoadStoredSkin(stored.get());
   }
 };
