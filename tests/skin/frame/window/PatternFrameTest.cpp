@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/backend/RawInput.h"
 #include "platform/gdi/window/ScreenComposer.h"
 #include "platform/window/WindowApi.h"
+#include "skin/frame/TskActiveSkinObject.h"
 #include "skin/frame/TskSkinForm.h"
 #include "tests/skin/frame/PatternFrameSkin.h"
 #include "tests/skin/frame/WindowShape.h"
@@ -154,6 +157,33 @@ TEST_F(PatternFrame, CloseButtonShowsTheLookOfItsState) {
   EXPECT_EQ(looks, expected);
   Deactivate();
   EXPECT_EQ(look(), 'I') << "the form inactive";
+}
+
+// With morphing the close button fades to its hot look and back in fifths
+// on the morph timer, each step the straight blend (1 − k)·normal + k·hot
+// of the two blocks: red falls from C0 as green rises to C0.
+TEST_F(PatternFrame, MorphingCloseButtonFadesThroughTheBlendOfItsTwoLooks) {
+  TskActiveSkinObject* close = skinForm->FindObject(u"closebutton");
+  ASSERT_NE(close, nullptr);
+  close->morphing = true;
+  std::vector<std::string> steps;
+  const auto record = [&] {
+    char step[16];
+    std::snprintf(step, sizeof step, "%06X", unsigned(Shown(92, 7)));
+    if (steps.empty() || steps.back() != step) steps.push_back(step);
+  };
+  const auto fade = [&](POINT to, std::uint32_t end) {
+    steps.clear();
+    MoveTo(to);
+    EXPECT_TRUE(test::RunApplicationUntil(application, [&] {
+      record();
+      return Shown(92, 7) == end;
+    }));
+  };
+  fade({100 + 92, 100 + 7}, test::kCloseActive);
+  EXPECT_EQ(steps, (std::vector<std::string>{"C00000", "9A2600", "734D00", "4D7300", "269A00", "00C000"}));
+  fade({100 + 50, 100 + 40}, test::kCloseNormal);
+  EXPECT_EQ(steps, (std::vector<std::string>{"00C000", "269A00", "4D7300", "734D00", "9A2600", "C00000"}));
 }
 
 // The caption text is centred in the caption's text rectangle (the record's
