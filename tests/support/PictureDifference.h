@@ -7,9 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/Surface.h"
+
 namespace qb::test {
 
 using PixelRows = std::vector<std::vector<std::uint32_t>>;
+
+// A surface's colours (0xRRGGBB) row by row, its alpha left out.
+inline PixelRows Colours(const Surface& surface) {
+  PixelRows rows(std::size_t(surface.Height()));
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) rows[std::size_t(y)].push_back(surface.At(x, y) & 0x00FFFFFFu);
+  }
+  return rows;
+}
 
 // Empty when the pictures are equal; else the size difference or the first
 // differing pixel (row order) with both colours and the number of differing

@@ -18,6 +18,7 @@
 #include "skin/data/SkinPackageWriter.h"
 #include "skin/data/TskCompressedStoredSkin.h"
 #include "skin/data/TskSkinData.h"
+#include "tests/support/PictureDifference.h"
 #include "tests/support/TestPictures.h"
 
 namespace qb::test {
@@ -36,6 +37,17 @@ constexpr std::uint32_t kCloseActive = 0x00C000;
 constexpr std::uint32_t kCloseDown = 0x0000C0;
 constexpr std::uint32_t kCloseInactive = 0xC0C000;
 constexpr std::uint32_t kSysMenu = 0x808080;
+// The close button's look a colour shows: Normal, Active, Down, Inactive,
+// or ? for anything else.
+constexpr char CloseLook(std::uint32_t colour) {
+  switch (colour) {
+    case kCloseNormal: return 'N';
+    case kCloseActive: return 'A';
+    case kCloseDown: return 'D';
+    case kCloseInactive: return 'I';
+    default: return '?';
+  }
+}
 // The caption's text colours.
 constexpr TColor kCaptionActive = 255;
 constexpr TColor kCaptionInactive = 8421504;
@@ -74,6 +86,26 @@ inline std::string LayeredPatternFrameSkin() {
                     "clientrect=6,24,54,44\r\nborderrect=3,3,57,47\r\nfullborder=1\r\nhittestenable=1\r\n"
                     "hittestsize=3\r\ncaptionrect=6,4,54,22\r\n");
   return definition;
+}
+
+// What `background` shows with the skin's caption text drawn over it: the
+// caption centred in `textRect`, one pixel higher for the odd font height,
+// in the active or inactive colour, without background.
+inline PixelRows WithCaption(const Surface& background, const RECT& textRect, const std::u16string& caption,
+                             bool active) {
+  TBitmap picture;
+  MakePicture(picture, background.Width(), background.Height(),
+              [&](int x, int y) { return background.At(x, y) & 0x00FFFFFFu; });
+  TCanvas& canvas = picture.Canvas();
+  canvas.Font().SetName(u"Tahoma");
+  canvas.Font().SetHeight(13);
+  canvas.Font().SetColor(active ? kCaptionActive : kCaptionInactive);
+  canvas.Brush().SetStyle(bsClear);
+  const SIZE text = canvas.TextExtent(caption);
+  const RECT& r = textRect;
+  canvas.TextOut(r.left + (r.right - r.left) / 2 - text.cx / 2, r.top + (r.bottom - r.top) / 2 - text.cy / 2 - 1,
+                 caption);
+  return Colours(picture);
 }
 
 struct PatternFrameSkinData {

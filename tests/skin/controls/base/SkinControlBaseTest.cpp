@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/window/PaintApi.h"
 #include "skin/controls/SkinControlWalk.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/data/SkinMessages.h"
 #include "tests/skin/controls/ControlTestSkin.h"
+#include "tests/support/WindowShape.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/forms/TForm.h"
 
@@ -124,33 +124,6 @@ TEST(SkinControlLook, CornersStayAndEachEdgeTilesOrStretchesAsTheRecordSays) {
   }
 }
 
-// The pixels of a w × h window that its shape leaves out, as "x,y" in row
-// order; "no shape" when the window has its full rectangle.
-std::string PixelsOutsideTheShape(TWinControl& control) {
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  std::string outside;
-  if (GetWindowRgn(control.Handle(), region) == ERROR) {
-    outside = "no shape";
-  } else {
-    for (int y = -1; y <= control.Height(); ++y) {
-      for (int x = -1; x <= control.Width(); ++x) {
-        const bool inWindow = x >= 0 && y >= 0 && x < control.Width() && y < control.Height();
-        if (PtInRegion(region, x, y) == inWindow) continue;
-        if (!outside.empty()) outside += ' ';
-        outside += (inWindow ? "" : "+") + std::to_string(x) + "," + std::to_string(y);
-      }
-    }
-  }
-  DeleteObject(region);
-  return outside;
-}
-
-// The corner pixels of a w × h window, which the control mask leaves out.
-std::string Corners(int w, int h) {
-  const auto at = [](int x, int y) { return std::to_string(x) + "," + std::to_string(y); };
-  return at(0, 0) + " " + at(w - 1, 0) + " " + at(0, h - 1) + " " + at(w - 1, h - 1);
-}
-
 // Whatever the resize mode, the mask's corners are fixed pieces: the window
 // loses exactly its four corner pixels at any size it takes.
 TEST(SkinControlRegion, TheMaskShapesTheWindowInEveryResizeModeAndFollowsItsSize) {
@@ -177,7 +150,8 @@ TEST(SkinControlRegion, TheMaskShapesTheWindowInEveryResizeModeAndFollowsItsSize
     button.SetSkinData(skin.data.get());
     ASSERT_EQ(button.Width(), c.size.cx) << what;
     ASSERT_EQ(button.Height(), c.size.cy) << what;
-    EXPECT_EQ(PixelsOutsideTheShape(button), Corners(c.size.cx, c.size.cy)) << what;
+    const auto inside = [&](int x, int y) { return !test::Corner(x, y, c.size.cx, c.size.cy); };
+    EXPECT_EQ(test::ShapeDifference(button.Handle(), inside), "") << what;
   }
 
   TskSkinButton button(nullptr);
@@ -186,10 +160,11 @@ TEST(SkinControlRegion, TheMaskShapesTheWindowInEveryResizeModeAndFollowsItsSize
   button.SetBounds(0, 0, 20, 12);
   button.SetSkinData(skin.data.get());
   button.SetBounds(0, 0, 31, 9);
-  EXPECT_EQ(PixelsOutsideTheShape(button), Corners(31, 9)) << "after a size change";
+  EXPECT_EQ(test::ShapeDifference(button.Handle(), [](int x, int y) { return !test::Corner(x, y, 31, 9); }), "")
+      << "after a size change";
   button.SetSkinDataName(u"statebutton");
   button.ChangeSkinData();
-  EXPECT_EQ(PixelsOutsideTheShape(button), "no shape") << "a record without a mask";
+  EXPECT_EQ(test::ShapeDifference(button.Handle(), [](int, int) { return true; }), "") << "a record without a mask";
 }
 
 class TWalkForm : public TForm {
@@ -219,12 +194,8 @@ TEST(SkinChangeWalk, SkinsOnlyTheControlsOfTheNotifyingSkinDataAndAppliesTheirSi
   EXPECT_TRUE(form->second->Skinned());
   EXPECT_EQ(form->second->Width(), 8);
 
-  TBitmap picture, mask, glow, glowMask;
-  test::MakeControlPicture(picture);
-  test::MakeControlMask(mask);
-  test::MakeGlowPictures(glow, glowMask);
-  const auto stored = test::StoredSkin(test::kControlSkin, {&picture, &mask, &glow, &glowMask});
-  later.LoadStoredSkin(stored.get());
+  const test::ControlSkin source;
+  later.LoadStoredSkin(source.stored.get());
   WalkSkinControls(form.get(), &later, SKM_BEFORECHANGE);
   EXPECT_FALSE(form->first->Skinned());
   EXPECT_TRUE(form->second->Skinned());

@@ -50,13 +50,6 @@ class LayerLooks : public ::testing::Test {
     const TskFormLayerWindow* top = skinForm->LayerBorder().Window(lsTop);
     return top != nullptr ? CaptureWindow(top->Handle()) : Surface();
   }
-  static test::PixelRows Rows(const Surface& surface) {
-    test::PixelRows rows(std::size_t(surface.Height()));
-    for (int y = 0; y < surface.Height(); ++y) {
-      for (int x = 0; x < surface.Width(); ++x) rows[std::size_t(y)].push_back(surface.At(x, y) & 0x00FFFFFFu);
-    }
-    return rows;
-  }
 
   TApplication application;
   test::PatternFrameSkinData skin{test::LayeredPatternFrameSkin(), true};
@@ -73,15 +66,7 @@ TEST_F(LayerLooks, CloseButtonOnTheTopWindowShowsTheImageOfItsState) {
   ASSERT_TRUE(skinForm->FullBorderActive());
   ASSERT_EQ(Top().Width(), 112);
   ASSERT_EQ(Top().Height(), 24);
-  const auto look = [this] {
-    switch (Top().At(101, 9) & 0x00FFFFFFu) {
-      case test::kCloseNormal: return 'N';
-      case test::kCloseActive: return 'A';
-      case test::kCloseDown: return 'D';
-      case test::kCloseInactive: return 'I';
-      default: return '?';
-    }
-  };
+  const auto look = [this] { return test::CloseLook(Top().At(101, 9) & 0x00FFFFFFu); };
   std::string looks(1, look());
   for (char step : std::string("idoan")) {
     switch (step) {
@@ -128,19 +113,8 @@ TEST_F(LayerLooks, CaptionIsCentredOnTheTopWindowBetweenTheButtons) {
     const Surface shot = Top();
     ASSERT_FALSE(shot.Empty());
 
-    TBitmap expected;
-    test::MakePicture(expected, background.Width(), background.Height(),
-                      [&](int x, int y) { return background.At(x, y) & 0x00FFFFFFu; });
-    TCanvas& canvas = expected.Canvas();
-    canvas.Font().SetName(u"Tahoma");
-    canvas.Font().SetHeight(13);
-    canvas.Font().SetColor(c.active ? test::kCaptionActive : test::kCaptionInactive);
-    canvas.Brush().SetStyle(bsClear);
-    const SIZE text = canvas.TextExtent(caption);
-    const RECT& r = c.textRect;
-    canvas.TextOut(r.left + (r.right - r.left) / 2 - text.cx / 2, r.top + (r.bottom - r.top) / 2 - text.cy / 2 - 1,
-                   caption);
-    EXPECT_EQ(test::PictureDifference(Rows(shot), test::Colours(expected)), "");
+    EXPECT_EQ(test::PictureDifference(test::Colours(shot), test::WithCaption(background, c.textRect, caption, c.active)),
+              "");
     if (c.systemMenu) {
       for (const POINT p : {POINT{6, 8}, POINT{13, 17}})
         EXPECT_EQ(shot.At(p.x, p.y) & 0x00FFFFFFu, test::kSysMenu) << "system-menu button at " << p.x << "," << p.y;

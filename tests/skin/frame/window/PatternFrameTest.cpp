@@ -10,7 +10,7 @@
 #include "skin/frame/TskActiveSkinObject.h"
 #include "skin/frame/TskSkinForm.h"
 #include "tests/skin/frame/PatternFrameSkin.h"
-#include "tests/skin/frame/WindowShape.h"
+#include "tests/support/WindowShape.h"
 #include "tests/support/ApplicationLoop.h"
 #include "tests/support/PictureDifference.h"
 #include "toolkit/app/TApplication.h"
@@ -71,14 +71,6 @@ class PatternFrame : public ::testing::Test {
   TskSkinForm* skinForm = nullptr;
 };
 
-test::PixelRows Rows(const Surface& surface) {
-  test::PixelRows rows(std::size_t(surface.Height()));
-  for (int y = 0; y < surface.Height(); ++y) {
-    for (int x = 0; x < surface.Width(); ++x) rows[std::size_t(y)].push_back(surface.At(x, y) & 0x00FFFFFFu);
-  }
-  return rows;
-}
-
 // Corners keep their pixels at the moved corner points; the top edge (6 …
 // 34 of the picture) is stretched over 6 … 94 and the right one over the
 // side's 37 rows; the bottom edge is tiled from x = 0 in pieces of 28 and
@@ -130,15 +122,7 @@ TEST_F(PatternFrame, TheMaskLeavesOutExactlyTheFourCornerPixelsAtEverySize) {
 // expected one or a second passed (the frame follows the pointer on its
 // hover timer): Normal, Active, Down, Inactive.
 TEST_F(PatternFrame, CloseButtonShowsTheLookOfItsState) {
-  const auto look = [this] {
-    switch (Shown(92, 7)) {
-      case test::kCloseNormal: return 'N';
-      case test::kCloseActive: return 'A';
-      case test::kCloseDown: return 'D';
-      case test::kCloseInactive: return 'I';
-      default: return '?';
-    }
-  };
+  const auto look = [this] { return test::CloseLook(Shown(92, 7)); };
   const POINT on{100 + 92, 100 + 7};
   const POINT off{100 + 50, 100 + 40};
   const std::string steps = "idoiou";
@@ -229,19 +213,8 @@ TEST_F(PatternFrame, CaptionTextIsCentredBetweenTheButtonsInTheColourOfTheActiva
     test::ProcessPending(application);
     const Surface shot = CaptureWindow(form->Handle());
 
-    TBitmap expected;
-    test::MakePicture(expected, background.Width(), background.Height(),
-                      [&](int x, int y) { return background.At(x, y) & 0x00FFFFFFu; });
-    TCanvas& canvas = expected.Canvas();
-    canvas.Font().SetName(u"Tahoma");
-    canvas.Font().SetHeight(13);
-    canvas.Font().SetColor(c.active ? test::kCaptionActive : test::kCaptionInactive);
-    canvas.Brush().SetStyle(bsClear);
-    const SIZE text = canvas.TextExtent(caption);
-    const RECT& r = c.textRect;
-    canvas.TextOut(r.left + (r.right - r.left) / 2 - text.cx / 2, r.top + (r.bottom - r.top) / 2 - text.cy / 2 - 1,
-                   caption);
-    EXPECT_EQ(test::PictureDifference(Rows(shot), test::Colours(expected)), "");
+    EXPECT_EQ(test::PictureDifference(test::Colours(shot), test::WithCaption(background, c.textRect, caption, c.active)),
+              "");
 
     // The buttons' corners, and the pixels just outside them.
     const auto expectButton = [&](const RECT& b, std::uint32_t look, const char* which) {
