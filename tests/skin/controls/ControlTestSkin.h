@@ -1,13 +1,15 @@
-// A small hand-made skin for the control tests: one 64 × 64 picture with
-// solid 8 × 8 state blocks for the button records from x = 8 (the corner
-// stays black, so that a look composed from an empty rectangle shows), and
-// a 6 × 6 piece with one colour per pixel for the "…pattern" records (2-pixel
-// corners and edges around a 2 × 2 client area), and a horizontal and a
-// vertical gauge record whose progress pieces have one colour per column or
-// row, so that every composed pixel tells where it came from; an 8 × 8
-// mask, black but for its four corner pixels, that shapes the "shaped…"
-// records in each resize mode; and a 7 × 5 glow picture with one colour per
-// pixel and its white (opaque) mask for the "glow…" records.
+// A small hand-made skin for the control tests, whose every composed pixel
+// tells where it came from:
+// - a 64 × 64 picture with solid 8 × 8 state blocks for the button records
+//   from x = 8 (its corner stays black, so that a look composed from an
+//   empty rectangle shows), a 6 × 6 piece with one colour per pixel for the
+//   "…pattern" records (2-pixel corners and edges around a 2 × 2 client),
+//   and a horizontal and a vertical gauge whose progress pieces have one
+//   colour per column or row;
+// - an 8 × 8 mask, black but for its four corner pixels, that shapes the
+//   "shaped…" records in each resize mode;
+// - a 7 × 5 glow picture with one colour per pixel and its white (opaque)
+//   mask for the "glow…" records.
 #pragma once
 
 #include <cstdint>

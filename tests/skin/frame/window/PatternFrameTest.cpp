@@ -10,9 +10,9 @@
 #include "skin/frame/TskActiveSkinObject.h"
 #include "skin/frame/TskSkinForm.h"
 #include "tests/skin/frame/PatternFrameSkin.h"
-#include "tests/support/WindowShape.h"
 #include "tests/support/ApplicationLoop.h"
 #include "tests/support/PictureDifference.h"
+#include "tests/support/WindowShape.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/forms/TForm.h"
 

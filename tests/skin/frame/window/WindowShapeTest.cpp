@@ -5,8 +5,8 @@
 #include "skin/frame/TskSkinForm.h"
 #include "tests/skin/frame/FrameTestSkin.h"
 #include "tests/skin/frame/GlowTestSkin.h"
-#include "tests/support/WindowShape.h"
 #include "tests/support/ApplicationLoop.h"
+#include "tests/support/WindowShape.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/forms/TForm.h"
 
