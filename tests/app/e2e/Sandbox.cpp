@@ -88,7 +88,7 @@ Sandbox::Sandbox(const SandboxOptions& options)
   if (options.globalIni) WriteFile(Res() / "global.ini", *options.globalIni);
   if (options.interpreter) {
     fs::create_directories(program_ / "gs/gs8.70/bin");
-    fs::copy_symlink(staged / "gs/gs8.70/bin/gswin32c.exe", program_ / "gs/gs8.70/bin/gswin32c.exe");
+    fs::copy_file(staged / "gs/gs8.70/bin/gswin32c.exe", program_ / "gs/gs8.70/bin/gswin32c.exe");
   }
   fs::create_directories(AppData());
   fs::create_directories(ProgramData());
