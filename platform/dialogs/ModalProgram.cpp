@@ -12,6 +12,7 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/process/SpawnSignals.h"
 #include "platform/window/MessageApi.h"
 #include "platform/window/ModalLoop.h"
 
@@ -72,15 +73,7 @@ std::optional<ProgramOutcome> RunModalProgram(const std::string& program, const 
   // so that ending it works.
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
-  sigset_t none;
-  sigemptyset(&none);
-  sigset_t all;
-  sigfillset(&all);
-  sigdelset(&all, SIGKILL);
-  sigdelset(&all, SIGSTOP);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setsigdefault(&attributes, &all);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+  StartWithDefaultSignals(&attributes, POSIX_SPAWN_SETPGROUP);
   posix_spawnattr_setpgroup(&attributes, 0);
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), arguments.begin(), arguments.end());

@@ -10,13 +10,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tests/support/FileText.h"
@@ -29,18 +27,10 @@ namespace qb::test {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 
 const fs::path kConverter = fs::path(QB_PROGRAM_FOLDER) / "gs/gs8.70/bin/gswin32c.exe";
 
 constexpr char kJob[] = "%!PS\n/Helvetica findfont 14 scalefont setfont 72 760 moveto (Brief) show showpage\n";
-
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 class Converter : public ::testing::Test {
  protected:
@@ -69,16 +59,7 @@ class Converter : public ::testing::Test {
     environment.push_back("QUILLBROOK_GHOSTSCRIPT=" + script.string());
   }
 
-  pid_t StandInRunning() const {
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
-    pid_t pid = 0;
-    while (pid == 0 && std::chrono::steady_clock::now() < deadline) {
-      std::ifstream(temp.Path() / "gs.pid") >> pid;
-      if (pid == 0) std::this_thread::sleep_for(10ms);
-    }
-    EXPECT_GT(pid, 0);
-    return pid;
-  }
+  pid_t StandInRunning() const { return RecordedProcess(temp.Path() / "gs.pid"); }
 
   // Runs the converter in a process group of its own, as the tool does;
   // `during` runs meanwhile with its process id. The exit code, 128 + the

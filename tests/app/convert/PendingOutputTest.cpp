@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,13 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using Naming = PendingOutput::Naming;
 using test::Content;
-
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+using test::Names;
 
 void Write(int descriptor, const std::string& text) {
   ASSERT_EQ(write(descriptor, text.data(), text.size()), ssize_t(text.size()));

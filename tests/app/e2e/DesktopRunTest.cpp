@@ -12,18 +12,16 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <thread>
 
 #include "platform/dialogs/DesktopSaveDialog.h"
 #include "platform/text/Utf.h"
 #include "tests/app/e2e/Sandbox.h"
+#include "tests/support/FileText.h"
 #include "tests/support/ProcessGone.h"
 
 namespace qb::test {
@@ -32,13 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kJob[] = "ABCDEFGHIJKLMNOBrief.ps";
-
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // The X11 tests' lock: one test process at a time puts windows on the
 // display, so that nobody's window takes another test's pointer and keys.
@@ -85,16 +76,7 @@ class DesktopRun : public ::testing::Test {
     box_->WriteScript(Bin() / program, "echo $$ >" + Quoted(PidFile()) + "\nexec /bin/sleep 60");
   }
 
-  pid_t DialogRunning() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    pid_t pid = 0;
-    while (pid == 0 && std::chrono::steady_clock::now() < deadline) {
-      std::ifstream(PidFile()) >> pid;
-      if (pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_GT(pid, 0) << "the dialog program did not start";
-    return pid;
-  }
+  pid_t DialogRunning() { return RecordedProcess(PidFile()); }
 
  private:
   std::optional<DisplayTurn> turn_;

@@ -11,12 +11,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 
 #include "platform/text/Utf.h"
 #include "tests/app/e2e/Sandbox.h"
@@ -29,13 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kJob[] = "ABCDEFGHIJKLMNOBrief.ps";
-
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 const char* NameOf(int signal) { return signal == SIGTERM ? "SIGTERM" : signal == SIGINT ? "SIGINT" : "SIGHUP"; }
 
@@ -51,16 +42,7 @@ class KeptJob : public ::testing::Test {
   fs::path PidFile() const { return box.Root() / "gs.pid"; }
 
   // Waits until the stand-in runs; its process id.
-  pid_t GhostscriptRunning() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    pid_t pid = 0;
-    while (pid == 0 && std::chrono::steady_clock::now() < deadline) {
-      std::ifstream(PidFile()) >> pid;
-      if (pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_GT(pid, 0) << "the interpreter did not start";
-    return pid;
-  }
+  pid_t GhostscriptRunning() const { return RecordedProcess(PidFile()); }
 
   // Nothing done, nothing lost: the job waits under its own name, and
   // nothing was written beside the existing file.

@@ -64,14 +64,6 @@ bool IsPdf(const fs::path& file) {
          content.find("%%EOF", content.size() > 1024 ? content.size() - 1024 : 0) != std::string::npos;
 }
 
-// The names in a folder, sorted.
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 void ExpectQuitWithoutWindowInView(const RunResult& run) {
   EXPECT_NE(run.First("quit"), nullptr);
   for (const events::Event* window : run.All("window")) {
