@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 
 #include "platform/events/EventLog.h"
 #include "platform/window/MessageApi.h"
