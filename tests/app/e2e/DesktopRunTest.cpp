@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "platform/dialogs/DesktopSaveDialog.h"
 #include "platform/text/Utf.h"
@@ -115,6 +116,20 @@ TEST_F(DesktopRun, WithoutADialogProgramTheUserIsToldWhatToInstallAndTheJobWaits
   EXPECT_EQ(run.First("process-start"), nullptr);
   EXPECT_EQ(Names(Box().Spool()), std::vector<std::string>{kJob});
   EXPECT_TRUE(fs::is_empty(Box().Desktop()));
+}
+
+// On a real display the scripted user answers only what its script says:
+// the message box waits for the real user, who ends the tool instead.
+TEST_F(DesktopRun, WhatTheScriptLeavesOpenIsTheRealUsers) {
+  const std::unique_ptr<RunningProgram> tool = Box().Start("");
+  ASSERT_NE(tool, nullptr);
+  ASSERT_TRUE(tool->WaitForEvent("message-box"));
+  // The headless backend's user would have pressed OK within 100 ms.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  tool->Signal(SIGTERM);
+  const RunResult run = tool->Finish();
+  EXPECT_EQ(run.exitCode, 128 + SIGTERM) << "the box was answered: " << run.exitCode;
+  EXPECT_EQ(Names(Box().Spool()), std::vector<std::string>{kJob});
 }
 
 }  // namespace
