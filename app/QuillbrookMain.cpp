@@ -2,11 +2,14 @@
 
 #include <string>
 
+#include "app/ExitStatus.h"
 #include "app/GhostscriptCommand.h"
-#include "app/OutputFileStamp.h"
 #include "app/RunAndWait.h"
+#include "app/SaveFolder.h"
 #include "app/SpoolSearch.h"
 #include "app/SuggestedName.h"
+#include "app/TerminationSignals.h"
+#include "platform/dialogs/SaveDialog.h"
 #include "platform/files/FileAttributes.h"
 #include "platform/files/FileOperations.h"
 #include "platform/files/ProgramFolder.h"
@@ -34,15 +37,6 @@ std::u16string FolderPart(const std::u16string& path) { return path.substr(0, pa
 std::u16string WithTrailingSlash(std::u16string folder) {
   if (!folder.ends_with(u'/')) folder += u'/';
   return folder;
-}
-
-// The path with the extension of its file-name part (from its last ".")
-// replaced by ".tmp".
-std::u16string ClaimedName(const std::u16string& path) {
-  const std::size_t nameStart = path.rfind(u'/') + 1;
-  const std::size_t dot = path.rfind(u'.');
-  const bool hasExtension = dot != std::u16string::npos && dot >= nameStart;
-  return (hasExtension ? path.substr(0, dot) : path) + u".tmp";
 }
 
 }  // namespace
@@ -244,9 +238,8 @@ void TMainForm::FormCreate(TObject*) {
   // Only the first job is claimed; the others wait for later runs. A failed
   // rename shows later as a failed conversion of the ".tmp" name.
   if (!JobList.empty()) {
-    const std::u16string claimed = ClaimedName(JobList[0]);
-    MoveFile(JobList[0], claimed);
-    JobList[0] = claimed;
+    claimedJob_.Claim(JobList[0]);
+    JobList[0] = claimedJob_.Path();
   }
 
   Park();
@@ -274,7 +267,9 @@ void TMainForm::FormActivate(TObject*) {
   // start the processing again.
   if (processingStarted_) return;
   processingStarted_ = true;
-  if (JobList.empty()) {
+  // A signal that came during start-up has asked to quit already: no
+  // dialog is opened only to be closed again.
+  if (JobList.empty() || ShutdownRequested || TerminationSignals::Taken() != 0) {
     PostQuitMessage(0);
     return;
   }
@@ -288,9 +283,7 @@ void TMainForm::ProcessButtonClick(TObject*) {
   const std::u16string job = JobList[0];
   const std::u16string settingsFile = SettingsFolder + u"quillbrook.ini";
 
-  std::u16string saveFolder = GetPrivateProfileString(kSettings, u"savepath", u"", settingsFile);
-  if (saveFolder.empty()) saveFolder = GetDesktopFolder();
-  if (!FolderExists(saveFolder)) saveFolder = GetDesktopFolder();
+  const std::u16string saveFolder = SaveFolder(GetPrivateProfileString(kSettings, u"savepath", u"", settingsFile));
   SaveDialog->Title = u"Wohin möchten Sie die PDF-Datei speichern";
   SaveDialog->InitialDir = saveFolder;
   SaveDialog->Filter = u"PDF-Datei|*.pdf";
@@ -298,12 +291,22 @@ void TMainForm::ProcessButtonClick(TObject*) {
   SaveDialog->FilterIndex = 1;
   SaveDialog->FileName = WithTrailingSlash(saveFolder) + SuggestedPdfName(job);
 
-  const bool accepted = SaveDialog->Execute();
-  // A shutdown signal while the dialog was open ends the run as it stands:
-  // the claimed job stays for a later run. Our modal loops close on a quit
-  // request, so the dialog may also have come back as cancelled because of
-  // the signal.
-  if (ShutdownRequested) return;
+  bool accepted = false;
+  try {
+    accepted = SaveDialog->Execute();
+  } catch (const ESaveDialogUnavailable& error) {
+    // Nobody could be asked, so nothing is decided: the job waits for a
+    // start that can ask.
+    ShowMessage(ToUtf16(error.what()));
+    exitStatus_ = kExitNoSaveDialog;
+    PostQuitMessage(0);
+    return;
+  }
+  // A shutdown or termination signal while the dialog was open ends the run
+  // as it stands, and the job goes back for a later run. Our modal loops
+  // close on a quit request, so the dialog may also have come back as
+  // cancelled because of the signal.
+  if (ShutdownRequested || TerminationSignals::Taken() != 0) return;
 
   if (!accepted) {
     endWhenDone = true;
@@ -319,12 +322,12 @@ void TMainForm::ProcessButtonClick(TObject*) {
       ShowMessage(u"In " + settingsFile + u" kann nicht geschrieben werden");
     }
 
-    // Ghostscript can leave a partial PDF behind when it fails; that file
-    // must not pass for the user's document. Only what this run wrote goes.
-    const OutputFileStamp before = OutputFileStamp::Take(pdfPath_);
+    // The converter changes nothing at the PDF path unless it succeeds.
     const int exitCode = RunAndWait(GhostscriptCommandLine(programFolder_, pdfPath_, job), SW_HIDE);
+    // Cut short by a termination signal: the converter has left nothing
+    // behind, and the job waits for a later run.
+    if (exitCode != 0 && TerminationSignals::Taken() != 0) return;
     if (exitCode != 0) {
-      before.RemoveIfChanged();
       ShowMessage(
           u"Die PDF-Datei konnte leider nicht erstellt werden. Bitte überprüfen Sie, ob sie am gewählten Zielort "
           u"über Schreibrechte verfügen.");
@@ -335,7 +338,7 @@ void TMainForm::ProcessButtonClick(TObject*) {
     }
   }
 
-  DeleteFile(job);
+  claimedJob_.Remove();
   if (endWhenDone) PostQuitMessage(0);
 }
 

@@ -5,12 +5,16 @@
 //
 // Every end of the tool is a quit request (PostQuitMessage); the handler
 // that makes it runs on to its end. A file created, deleted or renamed in
-// the program's "res" folder ends the tool at any time.
+// the program's "res" folder ends the tool at any time, and so does a
+// termination signal (TerminationSignals). The claimed job is removed only
+// when it is done with (converted, the conversion failed, or the user
+// cancelled); every other end puts it back under its ".ps" name.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "app/ClaimedJob.h"
 #include "skin/data/TskCompressedSkinList.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinGauge.h"
@@ -68,6 +72,9 @@ class TMainForm : public TForm {
   void CloseButtonClick(TObject* Sender);
   void ShutdownChangeNotifyChangeNotify(TObject* Sender, const std::u16string& Dir, TChangeActions Actions);
 
+  // The program's exit status once the loop has ended (ExitStatus.h).
+  int ExitStatus() const { return exitStatus_; }
+
  protected:
   void CreateComponents() override;
   void ResolveReferences() override;
@@ -80,7 +87,9 @@ class TMainForm : public TForm {
 
   std::u16string programFolder_;
   std::u16string pdfPath_;
+  ClaimedJob claimedJob_;
   bool processingStarted_ = false;
+  int exitStatus_ = 0;
 };
 
 }  // namespace qb

@@ -42,6 +42,8 @@ std::u16string GetAppDataFolder() { return SHGetSpecialFolderPath(CSIDL_APPDATA)
 
 std::u16string GetDesktopFolder() { return SHGetSpecialFolderPath(CSIDL_DESKTOPDIRECTORY); }
 
+std::u16string GetHomeFolder() { return SHGetSpecialFolderPath(CSIDL_PROFILE); }
+
 std::u16string GetCurrentUserName() {
   char16_t buffer[255];
   DWORD size = 255;

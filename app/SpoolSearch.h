@@ -24,6 +24,8 @@ using FoundList = std::vector<FoundEntry>;
 std::u16string GetCommonAppDataFolder();
 std::u16string GetAppDataFolder();
 std::u16string GetDesktopFolder();
+// The user's home folder.
+std::u16string GetHomeFolder();
 
 // The user's login name, or "Unknown" when there is none or it is longer
 // than 254 characters.

@@ -10,7 +10,10 @@ namespace qb {
 // document title and ".ps" (".tmp" once claimed). The suggestion is the
 // title with its extension replaced by ".pdf" and every "Microsoft Word - "
 // (in any letter case) removed: "ABCDEFGHIJKLMNOMicrosoft Word - Brief.docx.tmp"
-// gives "Brief.pdf". Only the part after the last "/" counts.
+// gives "Brief.pdf". Only the part after the last "/" counts. A character
+// of two code units that the cut after 15 code units halves is dropped, and
+// bytes of the job's name that are not UTF-8 are read as Latin-1 (0x80 to
+// 0x9F as Windows writes them), so that the suggestion is always text.
 std::u16string SuggestedPdfName(std::u16string_view jobPath);
 
 }  // namespace qb

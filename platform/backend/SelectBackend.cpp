@@ -1,6 +1,5 @@
 #include "platform/backend/SelectBackend.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -20,13 +19,14 @@ std::unique_ptr<Backend> StartHeadless() {
   SetShellHandler([](std::u16string_view, std::u16string_view) {});
   auto backend = HeadlessBackend::FromEnvironment();
   InstallScreenshotWriter();
-  StartScriptedUser();
+  StartScriptedUser(ScriptedUser::kActsOnItsOwn);
   return backend;
 }
 
 // The screenshot step shows the real screen. A script, when one is given,
 // drives the run as on the headless backend, except for its save steps: the
-// save dialog is then the desktop's own program.
+// save dialog is then the desktop's own program. Whatever the script leaves
+// open is the real user's to answer.
 std::unique_ptr<Backend> StartX11() {
   auto backend = X11Backend::Open();
   if (!backend) return nullptr;
@@ -38,7 +38,9 @@ std::unique_ptr<Backend> StartX11() {
       return false;
     }
   });
-  if (const char* script = std::getenv("QUILLBROOK_SCRIPT"); script && *script) StartScriptedUser();
+  if (const char* script = std::getenv("QUILLBROOK_SCRIPT"); script && *script) {
+    StartScriptedUser(ScriptedUser::kLeavesTheRest);
+  }
   return backend;
 }
 
@@ -46,18 +48,15 @@ std::unique_ptr<Backend> StartX11() {
 
 std::unique_ptr<Backend> CreateBackend() {
   const char* requested = std::getenv("QUILLBROOK_BACKEND");
-  std::string name = requested && *requested ? requested : "";
-  if (name.empty()) {
-    const char* display = std::getenv("DISPLAY");
-    name = display && *display ? "x11" : "headless";
+  const std::string name = requested && *requested ? requested : "";
+  if (name == "headless") return StartHeadless();
+  if (!name.empty() && name != "x11") {
+    throw EDisplayUnavailable("unknown QUILLBROOK_BACKEND \"" + name + "\" (headless or x11)");
   }
-  if (name == "x11") {
-    if (auto backend = StartX11()) return backend;
-    std::fprintf(stderr, "quillbrook: cannot open the X display; using the headless backend\n");
-  } else if (name != "headless") {
-    std::fprintf(stderr, "quillbrook: unknown QUILLBROOK_BACKEND \"%s\"; using the headless backend\n", name.c_str());
-  }
-  return StartHeadless();
+  const char* display = std::getenv("DISPLAY");
+  if (!display || !*display) throw EDisplayUnavailable("no display: DISPLAY is not set");
+  if (auto backend = StartX11()) return backend;
+  throw EDisplayUnavailable("cannot open the X display \"" + std::string(display) + "\"");
 }
 
 }  // namespace qb

@@ -1,8 +1,7 @@
 #include "platform/dialogs/DesktopSaveDialog.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <mutex>
+#include <functional>
 
 #include "platform/dialogs/DialogFilter.h"
 #include "platform/dialogs/ModalProgram.h"
@@ -11,29 +10,6 @@
 
 namespace qb {
 namespace {
-
-struct InstalledNotice {
-  std::mutex mutex;
-  DialogNotice notice;
-};
-
-InstalledNotice& Installed() {
-  static InstalledNotice installed;
-  return installed;
-}
-
-void Tell(const std::u16string& text) {
-  DialogNotice notice;
-  {
-    std::lock_guard lock(Installed().mutex);
-    notice = Installed().notice;
-  }
-  if (notice) {
-    notice(text);
-  } else {
-    std::fprintf(stderr, "quillbrook: %s\n", ToUtf8(text).c_str());
-  }
-}
 
 std::string Joined(const std::vector<std::string>& items, const char* separator) {
   std::string text;
@@ -120,11 +96,6 @@ Choice AskUntilFinal(const SaveDialogRequest& request, const std::function<Choic
 
 }  // namespace
 
-void SetDialogNotice(DialogNotice notice) {
-  std::lock_guard lock(Installed().mutex);
-  Installed().notice = std::move(notice);
-}
-
 std::vector<std::string> ZenityArguments(const SaveDialogRequest& request) {
   std::vector<std::string> arguments{"--file-selection", "--save"};
   if (request.overwritePrompt) arguments.push_back("--confirm-overwrite");
@@ -162,10 +133,7 @@ std::optional<std::u16string> DesktopSaveDialog::Run(const SaveDialogRequest& re
   if (fromPortal.kind != Choice::kUnavailable) return fromPortal.Path();
 
   const auto program = FindDialogProgram();
-  if (!program) {
-    Tell(kNoDialogProgramText);
-    return std::nullopt;
-  }
+  if (!program) throw ESaveDialogUnavailable(ToUtf8(kNoDialogProgramText));
   return AskUntilFinal(request, [&](const SaveDialogRequest& asked) { return AskForPath(*program, asked); },
                        [&](const std::u16string& path) { return ConfirmReplace(*program, request.title, path); })
       .Path();

@@ -1,12 +1,10 @@
 // The desktop's own save-file dialog on Linux: the XDG desktop portal when
 // the session bus has one that answers, else zenity when installed, else
 // kdialog. Each runs while our message loop keeps going. When none is there
-// the user is told so through the dialog notice and the dialog counts as
-// cancelled.
+// the dialog throws ESaveDialogUnavailable with kNoDialogProgramText.
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,11 +13,6 @@
 #include "platform/dialogs/SaveDialog.h"
 
 namespace qb {
-
-// Shows a text to the user (the program's message box). The program entry
-// installs its message box; until then texts go to stderr.
-using DialogNotice = std::function<void(const std::u16string& text)>;
-void SetDialogNotice(DialogNotice notice);
 
 // Said when no dialog program can be found.
 inline constexpr char16_t kNoDialogProgramText[] =

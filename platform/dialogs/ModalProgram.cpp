@@ -8,14 +8,18 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <thread>
 
+#include "platform/process/SpawnSignals.h"
 #include "platform/window/MessageApi.h"
 #include "platform/window/ModalLoop.h"
 
 namespace qb {
 namespace {
+
+constexpr auto kGrace = std::chrono::seconds(2);
 
 std::vector<char*> PointersTo(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
@@ -37,6 +41,17 @@ std::vector<std::string> EnvironmentWith(const std::vector<std::string>& extra) 
   return entries;
 }
 
+// A dialog that does not end on SIGTERM must not keep the tool waiting for
+// it: after a grace period it is killed.
+void EndGroup(pid_t group, const std::atomic<bool>& finished) {
+  kill(-group, SIGTERM);
+  const auto deadline = std::chrono::steady_clock::now() + kGrace;
+  while (!finished.load() && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (!finished.load()) kill(-group, SIGKILL);
+}
+
 int ExitCodeOf(int status) {
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
@@ -53,10 +68,12 @@ std::optional<ProgramOutcome> RunModalProgram(const std::string& program, const 
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-  // A group of its own, so that ending it reaches whatever it started too.
+  // A group of its own, so that ending it reaches whatever it started too;
+  // no blocked or ignored signals, whatever this program was started with,
+  // so that ending it works.
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  StartWithDefaultSignals(&attributes, POSIX_SPAWN_SETPGROUP);
   posix_spawnattr_setpgroup(&attributes, 0);
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
@@ -95,7 +112,7 @@ std::optional<ProgramOutcome> RunModalProgram(const std::string& program, const 
     PostMessage(nullptr, WM_NULL, 0, 0);
   });
   const bool answered = RunModalUntil([&] { return finished.load(); });
-  if (!answered) kill(-pid, SIGTERM);
+  if (!answered) EndGroup(pid, finished);
   collector.join();
   outcome.interrupted = !answered;
   return outcome;

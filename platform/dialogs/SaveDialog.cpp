@@ -18,9 +18,12 @@ bool HasExtension(const std::u16string& name) {
 
 }  // namespace
 
+std::u16string WithDefaultExtension(const std::u16string& path, const std::u16string& extension) {
+  return extension.empty() || HasExtension(path) ? path : path + u"." + extension;
+}
+
 std::u16string DefaultSaveChoice(const SaveDialogRequest& request) {
-  std::u16string name = request.fileName;
-  if (!request.defaultExtension.empty() && !HasExtension(name)) name += u"." + request.defaultExtension;
+  const std::u16string name = WithDefaultExtension(request.fileName, request.defaultExtension);
   if (IsAbsolute(name) || request.initialFolder.empty()) return name;
   std::u16string path = request.initialFolder;
   // Keep the folder's own separator style when it ends in one.
@@ -35,6 +38,7 @@ std::optional<std::u16string> ShowSaveDialog(const SaveDialogRequest& request) {
                               {"filter", request.filter},
                               {"defext", request.defaultExtension}});
   std::optional<std::u16string> choice = CurrentBackend().RunSaveDialog(request);
+  if (choice) *choice = WithDefaultExtension(*choice, request.defaultExtension);
   events::Log("save-result", {{"accepted", choice.has_value()}, {"file", choice.value_or(u"")}});
   return choice;
 }

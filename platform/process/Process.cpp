@@ -1,7 +1,6 @@
 #include "platform/process/Process.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +15,7 @@
 #include "platform/events/EventLog.h"
 #include "platform/process/CommandLine.h"
 #include "platform/process/ExecutableSearch.h"
+#include "platform/process/SpawnSignals.h"
 #include "platform/text/Utf.h"
 
 namespace {
@@ -74,18 +74,8 @@ std::optional<qb::Process> Spawn(const qb::CommandLine& command) {
   posix_spawn_file_actions_adddup2(actions.get(), 1, 2);
   posix_spawn_file_actions_addclosefrom_np(actions.get(), 3);
 
-  // The child starts with no blocked signals and no ignored ones, whatever
-  // this program has set up for itself.
   SpawnAttributes attributes;
-  sigset_t none;
-  sigemptyset(&none);
-  sigset_t all;
-  sigfillset(&all);
-  sigdelset(&all, SIGKILL);
-  sigdelset(&all, SIGSTOP);
-  posix_spawnattr_setsigmask(attributes.get(), &none);
-  posix_spawnattr_setsigdefault(attributes.get(), &all);
-  posix_spawnattr_setflags(attributes.get(), POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+  qb::StartWithDefaultSignals(attributes.get(), POSIX_SPAWN_SETSID);
 
   const std::string executable = qb::ToUtf8(command.executable);
   pid_t pid = -1;

@@ -74,12 +74,14 @@ void Touch(const std::filesystem::path& path) {
 
 }  // namespace
 
-ScriptedUser::ScriptedUser(std::vector<ScriptStep> steps) : steps_(std::move(steps)) {}
+ScriptedUser::ScriptedUser(std::vector<ScriptStep> steps, Default afterTheScript)
+    : steps_(std::move(steps)), afterTheScript_(afterTheScript) {}
 
 std::optional<Clock::time_point> ScriptedUser::Poll() {
   for (;;) {
     const Clock::time_point now = Clock::now();
     if (Finished()) {
+      if (afterTheScript_ == kLeavesTheRest) return std::nullopt;
       RespondByDefault();
       return now + 100ms;
     }
@@ -213,12 +215,12 @@ void ScriptedUser::GiveUp(const ScriptStep& step) {
   std::_Exit(3);
 }
 
-void StartScriptedUser(std::vector<ScriptStep> steps) {
-  auto user = std::make_shared<ScriptedUser>(std::move(steps));
+void StartScriptedUser(std::vector<ScriptStep> steps, ScriptedUser::Default afterTheScript) {
+  auto user = std::make_shared<ScriptedUser>(std::move(steps), afterTheScript);
   SetLoopAgent([user] { return user->Poll(); });
 }
 
-void StartScriptedUser() {
+void StartScriptedUser(ScriptedUser::Default afterTheScript) {
   std::vector<ScriptStep> steps;
   if (const char* file = std::getenv("QUILLBROOK_SCRIPT"); file && *file) {
     std::ifstream in(file, std::ios::binary);
@@ -234,7 +236,7 @@ void StartScriptedUser() {
       }
     }
   }
-  StartScriptedUser(std::move(steps));
+  StartScriptedUser(std::move(steps), afterTheScript);
 }
 
 }  // namespace qb

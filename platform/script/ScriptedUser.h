@@ -18,8 +18,9 @@
 // is not there yet) gives up after 30 s, or after MS with "timeout=MS" at its
 // end; the run then logs "script-timeout" (step) and "quit" (code 3) and the
 // program ends with exit code 3. Without a script, and after the last step,
-// the user accepts every save dialog with its own file name and confirms
-// every message box.
+// the headless backend's user accepts every save dialog with its own file
+// name and confirms every message box; on a real display it leaves them to
+// the real user.
 #pragma once
 
 #include <filesystem>
@@ -34,7 +35,10 @@ namespace qb {
 
 class ScriptedUser {
  public:
-  explicit ScriptedUser(std::vector<ScriptStep> steps);
+  // What the user does with a dialog for which the script has no step.
+  enum Default { kActsOnItsOwn, kLeavesTheRest };
+
+  explicit ScriptedUser(std::vector<ScriptStep> steps, Default afterTheScript = kActsOnItsOwn);
 
   // One turn inside the loop: carries out what can be done now and returns
   // when it wants the next turn.
@@ -49,6 +53,7 @@ class ScriptedUser {
   [[noreturn]] void GiveUp(const ScriptStep& step);
 
   std::vector<ScriptStep> steps_;
+  Default afterTheScript_;
   std::size_t next_ = 0;
   std::optional<Clock::time_point> deadline_;  // of the step under way
   int phase_ = 0;                              // progress within the step under way
@@ -58,8 +63,9 @@ class ScriptedUser {
 // Reads QUILLBROOK_SCRIPT (a missing or unreadable script is reported on
 // stderr and counts as an empty one) and installs the scripted user as the
 // loop's agent.
-void StartScriptedUser();
+void StartScriptedUser(ScriptedUser::Default afterTheScript);
 // Installs a scripted user with the given steps (tests).
-void StartScriptedUser(std::vector<ScriptStep> steps);
+void StartScriptedUser(std::vector<ScriptStep> steps,
+                       ScriptedUser::Default afterTheScript = ScriptedUser::kActsOnItsOwn);
 
 }  // namespace qb

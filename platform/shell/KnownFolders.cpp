@@ -83,6 +83,8 @@ std::string Lookup(int csidl) {
       }
       return Below(HomeFolder(), "/Desktop");
     }
+    case CSIDL_PROFILE:
+      return HomeFolder();
     default:
       return "";
   }

@@ -20,9 +20,16 @@ namespace {
 constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
 constexpr int kAnimationTick = 25;
 
+// The canvas's own text drawing fills behind the text with a solid brush;
+// caption texts never have a background.
+void ClearBackground(TCanvas& canvas) {
+  canvas.Brush().SetStyle(bsClear);
+  SetBkMode(canvas.Handle(), TRANSPARENT);
+}
+
 void PlainText(TCanvas& canvas, int x, int y, const std::u16string& text, TColor color) {
   canvas.Font().SetColor(color);
-  SetBkMode(canvas.Handle(), TRANSPARENT);
+  ClearBackground(canvas);
   canvas.TextOut(x, y, text);
 }
 
@@ -118,7 +125,7 @@ void TskSkinCaptionObject::DrawCaptionText(TCanvas& canvas, const RECT& r, bool 
   if (record_.shadow)
     PlainText(canvas, p.x + 1, p.y + 1, text, active ? record_.activeshadowcolor : record_.shadowcolor);
   canvas.Font().SetColor(textColor);
-  SetBkMode(canvas.Handle(), TRANSPARENT);
+  ClearBackground(canvas);
   const RECT& textRect = placement.rect;
   const TColor glow = active ? record_.glowactivecolor : record_.glowcolor;
   if (record_.reflectioneffect) {
@@ -220,7 +227,7 @@ void TskSkinCaptionObject::DrawOnLayer(TCanvas&, TskBitmap& surface) {
     const std::u16string& text = placement.text;
     const RECT& textRect = placement.rect;
     canvas.Font().SetColor(clWhite);
-    SetBkMode(canvas.Handle(), TRANSPARENT);
+    ClearBackground(canvas);
     if (record_.vistagloweffect)
       VistaGlowText(canvas, textRect, text, clWhite, kTextFormat, !active, &glowCache_);
     else if (record_.gloweffect)

@@ -1,5 +1,7 @@
 #include "tests/support/ProcessGone.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <string>
 #include <thread>
@@ -21,6 +23,17 @@ bool GoneWithin(pid_t pid, std::chrono::seconds limit) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return true;
+}
+
+pid_t RecordedProcess(const std::filesystem::path& file) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  pid_t pid = 0;
+  while (pid == 0 && std::chrono::steady_clock::now() < deadline) {
+    std::ifstream(file) >> pid;
+    if (pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (pid == 0) ADD_FAILURE() << "no process id in " << file;
+  return pid;
 }
 
 }  // namespace qb::test

@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <filesystem>
 
 namespace qb::test {
 
@@ -13,5 +14,9 @@ bool ProcessRuns(pid_t pid);
 
 // Generous, because a signalled process may take a moment to go.
 bool GoneWithin(pid_t pid, std::chrono::seconds limit);
+
+// The process id that a program under test writes to `file` once it runs;
+// waits up to 30 seconds for it, 0 (and a test failure) when none came.
+pid_t RecordedProcess(const std::filesystem::path& file);
 
 }  // namespace qb::test

@@ -1,11 +1,13 @@
 // The save-file dialog component. Execute shows the platform's save dialog
 // (the message loop keeps running meanwhile) and, when the user accepts,
 // stores the chosen path in FileName, with "." + DefaultExt appended when
-// the chosen name has no extension.
+// the chosen name has no extension. Throws ESaveDialogUnavailable when
+// there is no dialog to show.
 #pragma once
 
 #include <string>
 
+#include "platform/dialogs/SaveDialog.h"
 #include "toolkit/component/EnumSet.h"
 #include "toolkit/component/TComponent.h"
 
@@ -32,9 +34,5 @@ class TSaveDialog : public TComponent {
   // True when the user accepted.
   bool Execute();
 };
-
-// `path` with "." + `extension` appended when its file-name part has no
-// extension and `extension` is not empty.
-std::u16string WithDefaultExtension(const std::u16string& path, const std::u16string& extension);
 
 }  // namespace qb

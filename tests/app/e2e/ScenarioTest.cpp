@@ -13,7 +13,6 @@
 #include <functional>
 #include <string>
 
-#include "platform/files/FolderListing.h"
 #include "platform/profile/ProfileFile.h"
 #include "platform/text/Utf.h"
 #include "tests/app/e2e/Sandbox.h"
@@ -171,25 +170,6 @@ std::vector<Scenario> Scenarios() {
          EXPECT_TRUE(fs::is_directory(box.AppData() / "quillbrook/a/b"));
          EXPECT_TRUE(fs::is_empty(box.Spool("a/b")));
        }},
-      {"ClaimsOnlyTheFirstJobInListingOrder",
-       {},
-       [](const Sandbox& box) {
-         box.AddJob("Report.PS", kSampleJob);
-         box.AddJob("zweiter.ps", kSampleJob);
-       },
-       stopWhileDialogOpen,
-       [](const Sandbox& box, const RunResult&) {
-         FolderListing listing(U16(box.Spool()));
-         std::vector<std::string> names;
-         for (FolderEntry entry; listing.Next(entry);) {
-           if (entry.name != u"." && entry.name != u"..") names.push_back(ToUtf8(entry.name));
-         }
-         std::sort(names.begin(), names.end());
-         // Which one the listing returned first is the file system's choice.
-         const bool reportFirst = names == std::vector<std::string>{"Report.tmp", "zweiter.ps"};
-         const bool otherFirst = names == std::vector<std::string>{"Report.PS", "zweiter.tmp"};
-         EXPECT_TRUE(reportFirst || otherFirst) << names.size();
-       }},
       {"FoldersAndSubfolderJobsAreIgnored",
        {},
        [](const Sandbox& box) {
@@ -228,6 +208,47 @@ std::vector<Scenario> Scenarios() {
          EXPECT_EQ(Text(dialog, "folder"), U16(box.Root() / "Ablage") + u"/");
          EXPECT_EQ(Text(dialog, "file"), U16(box.Root() / "Ablage/Brief.pdf"));
        }},
+      {"RelativeSavePathLiesBelowTheHomeFolder",
+       {},
+       [](const Sandbox& box) {
+         fs::create_directories(box.Root() / "home/Ablage");
+         fs::create_directories(box.SettingsFile().parent_path());
+         std::ofstream(box.SettingsFile()) << "[settings]\nsavepath=Ablage/\n";
+         box.AddJob(kTitledJob, kSampleJob);
+       },
+       closeAfterSuccess,
+       [](const Sandbox& box, const RunResult& run) {
+         const fs::path folder = box.Root() / "home/Ablage";
+         EXPECT_EQ(Text(run.First("save-dialog"), "file"), U16(folder / "Brief.pdf"));
+         EXPECT_TRUE(IsPdf(folder / "Brief.pdf"));
+         EXPECT_EQ(SavePath(box), U16(folder) + u"/");
+       }},
+      {"WithoutADesktopFolderTheDialogOpensInTheHomeFolder",
+       {},
+       [](const Sandbox& box) {
+         fs::remove(box.Desktop());
+         box.AddJob(kTitledJob, kSampleJob);
+       },
+       closeAfterSuccess,
+       [](const Sandbox& box, const RunResult& run) {
+         const fs::path home = box.Root() / "home";
+         EXPECT_EQ(Text(run.First("save-dialog"), "folder"), U16(home));
+         EXPECT_TRUE(IsPdf(home / "Brief.pdf"));
+         EXPECT_EQ(run.First("message-box"), nullptr);
+         EXPECT_TRUE(fs::is_empty(box.Spool()));
+       }},
+      {"NameWithoutExtensionIsLoggedAndWrittenWithIt",
+       {},
+       titledJob,
+       [](const Sandbox& box) {
+         return "save accept " + Quoted(box.Desktop() / "Bericht") + "\nwait visible CloseButton\nsleep 1500\n"
+                "mouse click CloseButton\n";
+       },
+       [](const Sandbox& box, const RunResult& run) {
+         EXPECT_EQ(Text(run.First("save-result"), "file"), U16(box.Desktop() / "Bericht.pdf"));
+         EXPECT_EQ(Names(box.Desktop()), std::vector<std::string>{"Bericht.pdf"});
+         EXPECT_TRUE(IsPdf(box.Desktop() / "Bericht.pdf"));
+       }},
       {"DeletedSavePathFallsBackToTheDesktopAndTheNewChoiceIsWritten",
        {},
        [](const Sandbox& box) {
@@ -251,14 +272,14 @@ std::vector<Scenario> Scenarios() {
          EXPECT_FALSE(fs::exists(box.SettingsFile()));
          ExpectQuitWithoutWindowInView(run);
        }},
-      {"ShutdownSignalWhileTheDialogIsOpen",
+      {"ShutdownSignalWhileTheDialogIsOpenPutsTheJobBack",
        {},
        titledJob,
        stopWhileDialogOpen,
        [](const Sandbox& box, const RunResult& run) {
          EXPECT_EQ(run.exitCode, 0);
          EXPECT_EQ(run.First("process-start"), nullptr);
-         EXPECT_TRUE(fs::exists(box.Spool() / "ABCDEFGHIJKLMNOMicrosoft Word - Brief.docx.tmp"));
+         EXPECT_EQ(Names(box.Spool()), std::vector<std::string>{kTitledJob}) << "waits for the next start";
          EXPECT_FALSE(fs::exists(box.SettingsFile()));
          ExpectQuitWithoutWindowInView(run);
        }},
@@ -321,7 +342,20 @@ std::vector<Scenario> Scenarios() {
        none,
        [](const Sandbox& box, const RunResult& run) {
          ExpectConversionFailure(box, run);
-         EXPECT_FALSE(fs::exists(box.Desktop() / "Brief.pdf"));
+         EXPECT_TRUE(fs::is_empty(box.Desktop())) << "no PDF, not even a part of one";
+       }},
+      {"FailedConversionLeavesTheExistingFileAsItWas",
+       {},
+       [](const Sandbox& box) {
+         std::ofstream(box.Desktop() / "Brief.pdf") << "alt";
+         box.AddJob(kTitledJob, "%!PS\n/Helvetica findfont 14 scalefont setfont 72 760 moveto (Brief) show showpage\n"
+                                "kein PostScript\n");
+       },
+       none,
+       [](const Sandbox& box, const RunResult& run) {
+         ExpectConversionFailure(box, run);
+         EXPECT_EQ(Content(box.Desktop() / "Brief.pdf"), "alt");
+         EXPECT_EQ(Names(box.Desktop()), std::vector<std::string>{"Brief.pdf"});
        }},
       {"OpenPdfButtonOpensThePdf",
        {},

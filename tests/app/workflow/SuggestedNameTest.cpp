@@ -28,5 +28,25 @@ TEST(SuggestedName, DropsThePrinterPrefixTheExtensionsAndWordsMark) {
   for (const Case& c : cases) EXPECT_EQ(SuggestedPdfName(c.job), c.expected) << ToUtf8(c.job);
 }
 
+// The job's name as the system gives it: bytes that are not UTF-8 come as
+// U+DC80 + byte.
+TEST(SuggestedName, IsAlwaysText) {
+  struct Case {
+    std::string jobName;  // bytes
+    std::u16string expected;
+  };
+  const Case cases[] = {
+      {"ABCDEFGHIJKLMNOGr\xFC\xDF" "e.tmp", u"Grüße.pdf"},
+      {"ABCDEFGHIJKLMNO\x80 \x84x\x93 \x81.tmp", u"€ „x“ _.pdf"},
+      // The printer side's own characters may hold such bytes too.
+      {"ABCDEFGHIJKLMN\xFC" "Brief.tmp", u"Brief.pdf"},
+      // A cut through a character of two code units, and cuts beside one.
+      {"ABCDEFGHIJKLMN\xF0\x9F\x93\x84" "Brief.tmp", u"Brief.pdf"},
+      {"ABCDEFGHIJKLM\xF0\x9F\x93\x84" "Brief.tmp", u"Brief.pdf"},
+      {"ABCDEFGHIJKLMNO\xF0\x9F\x93\x84" "Brief.tmp", u"\U0001F4C4Brief.pdf"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SuggestedPdfName(u"/spool/" + ToUtf16(c.jobName)), c.expected) << c.jobName;
+}
+
 }  // namespace
 }  // namespace qb

@@ -60,6 +60,7 @@ TEST(SpecialFolders, FollowTheVariablesAndTheDesktopEntry) {
        "XDG_DESKTOP_DIR=\"$HOME/Falsch\"\n",
        CSIDL_DESKTOPDIRECTORY,
        "~/Desktop"},
+      {"profile", {{"HOME", "~/"}}, "", CSIDL_PROFILE, "~"},
       {"unknown identifier", {}, "", 5, ""},
   };
   for (const Case& c : cases) {

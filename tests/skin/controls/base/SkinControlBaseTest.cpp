@@ -4,6 +4,7 @@
 #include "skin/controls/TskSkinButton.h"
 #include "skin/data/SkinMessages.h"
 #include "tests/skin/controls/ControlTestSkin.h"
+#include "tests/support/WindowShape.h"
 #include "toolkit/app/TApplication.h"
 #include "toolkit/forms/TForm.h"
 
@@ -71,6 +72,101 @@ TEST(SkinControlSize, WithoutSkinSizeAFixedPictureStretchesToAnySize) {
   EXPECT_EQ(button.NewClientRect.bottom, 19);
 }
 
+// The 6 × 6 pattern piece (2-pixel corners and edges, 2 × 2 client) at
+// 10 × 9, or 10 wide, or 9 high: corners keep their pixels at the moved
+// corners, each edge and the client are tiled or stretched as the record
+// says. A tiled edge repeats the piece's columns 2, 3, 2, 3, …; stretched
+// from 2 to 6 (or 5) pixels it shows columns 2, 2, 2, 3, 3, 3 (or 2, 2, 2,
+// 3, 3).
+TEST(SkinControlLook, CornersStayAndEachEdgeTilesOrStretchesAsTheRecordSays) {
+  test::ControlSkin skin;
+  struct Probe {
+    POINT shown;
+    POINT piece;
+  };
+  struct Case {
+    const char16_t* record;
+    SIZE size;
+    std::vector<Probe> probes;
+  };
+  const std::vector<Probe> corners{{{0, 0}, {0, 0}}, {{9, 0}, {5, 0}}, {{8, 1}, {4, 1}}, {{0, 8}, {0, 5}},
+                                   {{1, 7}, {1, 4}}, {{9, 8}, {5, 5}}, {{8, 7}, {4, 4}}};
+  const auto with = [&](std::vector<Probe> probes) {
+    probes.insert(probes.end(), corners.begin(), corners.end());
+    return probes;
+  };
+  const Case cases[] = {
+      {u"tiledpattern",
+       {10, 9},
+       with({{{3, 1}, {3, 1}}, {{7, 0}, {3, 0}}, {{3, 8}, {3, 5}}, {{1, 3}, {1, 3}}, {{9, 3}, {5, 3}}, {{3, 3}, {3, 3}},
+             {{6, 5}, {2, 3}}})},
+      {u"mixedpattern",
+       {10, 9},
+       with({{{3, 1}, {2, 1}}, {{5, 0}, {3, 0}}, {{3, 8}, {3, 5}}, {{1, 3}, {1, 3}}, {{9, 3}, {5, 2}}, {{3, 3}, {2, 2}},
+             {{7, 6}, {3, 3}}})},
+      {u"widepattern", {10, 6}, {{{0, 0}, {0, 0}}, {{3, 2}, {3, 2}}, {{9, 5}, {5, 5}}, {{8, 0}, {4, 0}}}},
+      {u"tallpattern", {6, 9}, {{{0, 0}, {0, 0}}, {{2, 3}, {2, 2}}, {{5, 8}, {5, 5}}, {{0, 7}, {0, 4}}}},
+  };
+  for (const Case& c : cases) {
+    const std::string what(c.record, c.record + std::char_traits<char16_t>::length(c.record));
+    TskSkinButton button(nullptr);
+    button.SetSkinDataName(c.record);
+    button.SetBounds(0, 0, 10, 9);
+    button.SetSkinData(skin.data.get());
+    ASSERT_EQ(button.Width(), c.size.cx) << what;
+    ASSERT_EQ(button.Height(), c.size.cy) << what;
+    TBitmap shown;
+    test::PaintInto(button, shown);
+    for (const Probe& p : c.probes) {
+      EXPECT_EQ(test::ColourAt(shown, p.shown.x, p.shown.y), test::PatternPixel(p.piece.x, p.piece.y))
+          << what << " at " << p.shown.x << "," << p.shown.y;
+    }
+  }
+}
+
+// Whatever the resize mode, the mask's corners are fixed pieces: the window
+// loses exactly its four corner pixels at any size it takes.
+TEST(SkinControlRegion, TheMaskShapesTheWindowInEveryResizeModeAndFollowsItsSize) {
+  TApplication application;
+  auto form = NewForm<TForm>();
+  test::ControlSkin skin;
+  struct Case {
+    const char16_t* record;
+    SIZE requested;
+    SIZE size;
+  };
+  const Case cases[] = {
+      {u"shapedfixed", {20, 12}, {8, 8}},
+      {u"shaped", {20, 12}, {20, 12}},
+      {u"shapedwide", {20, 12}, {20, 8}},
+      {u"shapedtall", {20, 12}, {8, 12}},
+  };
+  for (const Case& c : cases) {
+    const std::string what(c.record, c.record + std::char_traits<char16_t>::length(c.record));
+    TskSkinButton button(nullptr);
+    button.SetParent(form.get());
+    button.SetSkinDataName(c.record);
+    button.SetBounds(0, 0, c.requested.cx, c.requested.cy);
+    button.SetSkinData(skin.data.get());
+    ASSERT_EQ(button.Width(), c.size.cx) << what;
+    ASSERT_EQ(button.Height(), c.size.cy) << what;
+    const auto inside = [&](int x, int y) { return !test::Corner(x, y, c.size.cx, c.size.cy); };
+    EXPECT_EQ(test::ShapeDifference(button.Handle(), inside), "") << what;
+  }
+
+  TskSkinButton button(nullptr);
+  button.SetParent(form.get());
+  button.SetSkinDataName(u"shaped");
+  button.SetBounds(0, 0, 20, 12);
+  button.SetSkinData(skin.data.get());
+  button.SetBounds(0, 0, 31, 9);
+  EXPECT_EQ(test::ShapeDifference(button.Handle(), [](int x, int y) { return !test::Corner(x, y, 31, 9); }), "")
+      << "after a size change";
+  button.SetSkinDataName(u"statebutton");
+  button.ChangeSkinData();
+  EXPECT_EQ(test::ShapeDifference(button.Handle(), [](int, int) { return true; }), "") << "a record without a mask";
+}
+
 class TWalkForm : public TForm {
  public:
   using TForm::TForm;
@@ -98,10 +194,8 @@ TEST(SkinChangeWalk, SkinsOnlyTheControlsOfTheNotifyingSkinDataAndAppliesTheirSi
   EXPECT_TRUE(form->second->Skinned());
   EXPECT_EQ(form->second->Width(), 8);
 
-  TBitmap picture;
-  test::MakeControlPicture(picture);
-  const auto stored = test::StoredSkin(test::kControlSkin, {&picture});
-  later.LoadStoredSkin(stored.get());
+  const test::ControlSkin source;
+  later.LoadStoredSkin(source.stored.get());
   WalkSkinControls(form.get(), &later, SKM_BEFORECHANGE);
   EXPECT_FALSE(form->first->Skinned());
   EXPECT_TRUE(form->second->Skinned());

@@ -15,27 +15,40 @@ using test::ButtonTest;
 constexpr POINT kInside{240, 225};
 constexpr POINT kOutside{400, 300};
 
+// The state block a look shows: Normal, Active, Down, Focused, or ? for
+// anything else.
+char Block(std::uint32_t look) {
+  switch (look) {
+    case test::kNormal: return 'N';
+    case test::kActive: return 'A';
+    case test::kDown: return 'D';
+    case test::kFocused: return 'F';
+    default: return '?';
+  }
+}
+
 // Steps: i / o move the pointer inside / outside the button, d / u press and
-// release the left button. After each step the button's Down and MouseIn
-// flags are noted as "D" / "-" and "M" / "-".
-TEST_F(ButtonTest, ClickSequencesClickOnceOnAReleaseInsideOnly) {
+// release the left button. After each step the button's picture is noted.
+// The press gives the button the focus, so once pressed it shows its focused
+// picture whenever it does not look pressed.
+TEST_F(ButtonTest, ClickSequencesLookPressedOnlyWhilePressedInsideAndClickOnAReleaseInside) {
   struct Case {
     const char* steps;
-    const char* flags;
+    const char* looks;
     int clicks;
   };
   const Case cases[] = {
-      {"idu", "-M DM -M", 1},
-      {"idou", "-M DM D- --", 0},
-      {"idoiu", "-M DM D- DM -M", 1},
-      {"iduidu", "-M DM -M -M DM -M", 2},
+      {"idu", "ADF", 1},
+      {"idou", "ADFF", 0},
+      {"idoiu", "ADFDF", 1},
+      {"iduidu", "ADFFDF", 2},
   };
   int row = 0;
   for (const Case& c : cases) {
     const std::u16string name = u"B" + std::u16string(1, char16_t(u'a' + row++));
     TskSkinButton* button = form->AddButton(name, u"statebutton", {10, 10, 90, 40}, skin.data.get());
     test::ProcessPending(application);
-    std::string flags;
+    std::string looks;
     for (const char* step = c.steps; *step != 0; ++step) {
       switch (*step) {
         case 'i': MoveTo(kInside); break;
@@ -43,11 +56,9 @@ TEST_F(ButtonTest, ClickSequencesClickOnceOnAReleaseInsideOnly) {
         case 'd': Button(true); break;
         case 'u': Button(false); break;
       }
-      if (!flags.empty()) flags += ' ';
-      flags += button->Down() ? 'D' : '-';
-      flags += button->MouseIn() ? 'M' : '-';
+      looks += Block(Look(*button));
     }
-    EXPECT_EQ(flags, c.flags) << c.steps;
+    EXPECT_EQ(looks, c.looks) << c.steps;
     EXPECT_EQ(form->clicks[name], c.clicks) << c.steps;
     MoveTo({1900, 1000});
     delete button;

@@ -44,7 +44,14 @@ TEST_F(OwnSkinHitTest, ResizableFrameWithoutMask) {
                {{1, 150}, HTLEFT},         {{398, 150}, HTRIGHT},   {{200, 10}, HTCAPTION},
                {{200, 150}, HTCLIENT},     {{396, 150}, HTCLIENT},  {{397, 150}, HTRIGHT},
                {{390, 22}, HTOBJECT},      {{2, 5}, HTTOPLEFT},      {{7, 2}, HTTOPLEFT},     {{8, 2}, HTTOP},
-               {{7, 5}, HTCAPTION}},
+               {{7, 5}, HTCAPTION},
+               // Each corner includes its hit-test point and ends one pixel beyond it.
+               {{1, 6}, HTTOPLEFT},        {{1, 7}, HTLEFT},         {{394, 1}, HTTOPRIGHT},  {{393, 1}, HTTOP},
+               {{398, 8}, HTTOPRIGHT},     {{398, 9}, HTRIGHT},      {{1, 295}, HTBOTTOMLEFT}, {{1, 294}, HTLEFT},
+               {{5, 298}, HTBOTTOMLEFT},   {{6, 298}, HTBOTTOM},     {{395, 298}, HTBOTTOMRIGHT},
+               {{394, 298}, HTBOTTOM},     {{398, 296}, HTBOTTOMRIGHT}, {{398, 295}, HTRIGHT},
+               // The bottom band starts at the client's bottom edge.
+               {{200, 297}, HTBOTTOM},     {{200, 296}, HTCLIENT}},
               [this](POINT p) { return At(p); });
 }
 
@@ -129,6 +136,8 @@ TEST(DefaultHitTest, UnskinnedFrameOf200By100) {
   const RECT caption{3, 3, 180, 19};
   const FrameHitState resizable{.Resizable = true};
   ExpectCodes({{{0, 0}, HTTOPLEFT},       {{198, 1}, HTTOPRIGHT}, {{1, 99}, HTBOTTOMLEFT}, {{199, 99}, HTBOTTOMRIGHT},
+               {{2, 2}, HTTOPLEFT},       {{198, 98}, HTBOTTOMRIGHT}, {{2, 98}, HTBOTTOMLEFT}, {{2, 97}, HTLEFT},
+               {{196, 96}, HTCLIENT},   {{197, 96}, HTOBJECT},
                {{1, 50}, HTLEFT},         {{100, 1}, HTTOP},      {{198, 50}, HTRIGHT},    {{100, 98}, HTBOTTOM},
                {{100, 10}, HTCAPTION},    {{100, 50}, HTCLIENT},  {{190, 10}, HTOBJECT},   {{3, 21}, HTOBJECT}},
               [&](POINT p) { return DefaultHitTest(200, 100, resizable, caption, 19, p); });
