@@ -112,7 +112,7 @@ std::u16string JobSpooler::Spool(int input, std::string_view inputName,
   std::vector<char> buffer(64 * 1024);
   std::size_t total = 0;
   for (;;) {
-    if (!AwaitInput(input, cancelFd_)) throw EPrintError("The job was cancelled before it was complete");
+    if (!AwaitInput(input, cancelFd_)) throw EPrintRefused("The job was cancelled before it was complete");
     const ssize_t got = read(input, buffer.data(), buffer.size());
     if (got < 0) {
       if (errno == EINTR) continue;
@@ -124,7 +124,7 @@ std::u16string JobSpooler::Spool(int input, std::string_view inputName,
     WriteAll(write_, job.Fd(), buffer.data(), size);
     total += size;
   }
-  if (total == 0) throw EPrintError("The job from " + std::string(inputName) + " is empty; nothing was printed");
+  if (total == 0) throw EPrintRefused("The job from " + std::string(inputName) + " is empty; nothing was printed");
   job.FlushAndClose();
 
   const std::u16string jobTitle = title ? *title : FindDscTitle(head).value_or(std::u16string(kUntitledJob));

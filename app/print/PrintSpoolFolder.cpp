@@ -15,10 +15,11 @@
 namespace qb {
 namespace {
 
+template <typename Error = EPrintError>
 [[noreturn]] void Fail(const std::string& what, const std::u16string& path, int error = 0) {
   std::string message = what + " " + ToUtf8(path);
   if (error != 0) message += std::string(": ") + std::strerror(error);
-  throw EPrintError(message);
+  throw Error(message);
 }
 
 // The namespace goes into the path as the tool reads it, so "a/b" nests; a
@@ -29,7 +30,9 @@ void CheckNamespace(std::u16string_view nameSpace, const std::u16string& file) {
   for (;;) {
     const std::size_t slash = nameSpace.find(u'/', start);
     const std::u16string_view level = nameSpace.substr(start, slash - start);
-    if (level == u"." || level == u"..") Fail("The namespace in", file + u" leads outside the spool folder");
+    if (level == u"." || level == u"..") {
+      Fail<EPrintSetupError>("The namespace in", file + u" leads outside the spool folder");
+    }
     if (slash == std::u16string_view::npos) return;
     start = slash + 1;
   }
@@ -48,7 +51,7 @@ void CreateSharedLevels(const std::u16string& root, std::u16string_view nameSpac
       if (mkdir(native.c_str(), 0700) == 0) {
         chmod(native.c_str(), 01777);
       } else if (errno != EEXIST) {
-        Fail("Cannot create the folder", folder, errno);
+        Fail<EPrintSetupError>("Cannot create the folder", folder, errno);
       }
     }
     if (slash == std::u16string_view::npos) return;
@@ -62,7 +65,7 @@ void PreparePrivateFolder(const std::u16string& folder) {
   struct stat entry {};
   if (lstat(native.c_str(), &entry) != 0) Fail("Cannot reach the spool folder", folder, errno);
   if (!S_ISDIR(entry.st_mode) || entry.st_uid != geteuid()) {
-    Fail("The spool folder", folder + u" is not a folder of your own; it is not used");
+    Fail<EPrintRefused>("The spool folder", folder + u" is not a folder of your own; it is not used");
   }
   if ((entry.st_mode & 077) != 0 && chmod(native.c_str(), 0700) != 0) {
     Fail("Cannot make the spool folder private:", folder, errno);
@@ -74,14 +77,17 @@ void PreparePrivateFolder(const std::u16string& folder) {
 std::u16string PrepareSpoolFolder(std::u16string_view programFolder) {
   const std::u16string settings = std::u16string(programFolder) + u"res/global.ini";
   const std::u16string nameSpace = GetPrivateProfileString(u"settings", u"namespace", u"", settings);
-  if (nameSpace.empty()) Fail("Cannot read the namespace (section \"settings\", key \"namespace\") from", settings);
+  if (nameSpace.empty()) {
+    Fail<EPrintSetupError>("Cannot read the namespace (section \"settings\", key \"namespace\") from", settings);
+  }
   CheckNamespace(nameSpace, settings);
 
   const std::u16string common = GetCommonAppDataFolder();
-  if (common.empty()) throw EPrintError("Cannot find the folder for all users' data");
+  if (common.empty()) throw EPrintSetupError("Cannot find the folder for all users' data");
   const std::u16string root = common + u"/quillbrook";
   if (!FolderExists(root)) {
-    Fail("The spool root", root + u" does not exist; the system-wide installation creates it");
+    Fail<EPrintSetupError>("The spool root", root + u" does not exist; the system-wide installation creates it "
+                                                    u"(as root: scripts/install-system, or the quillbrook package)");
   }
   CreateSharedLevels(root, nameSpace);
   const std::u16string folder = root + u"/" + nameSpace + u"/" + GetCurrentUserName();
