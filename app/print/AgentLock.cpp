@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
-#include <memory>
 #include <thread>
 
 #include "app/print/EPrintError.h"

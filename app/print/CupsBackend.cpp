@@ -47,6 +47,15 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// CUPS reads the messages of the backend and its filters from one pipe, so
+// a message written in pieces may come apart around a filter's line: each
+// goes out whole, in one write.
+void Say(std::ostream& errors, std::string_view level, std::string_view text) {
+  std::string line;
+  line.append(level).append(": ").append(text).append("\n");
+  errors << line << std::flush;
+}
+
 // Whoever the backend runs as, the job is written as its user only.
 void BecomePrintingUser(const PrintingUser& user) {
   if (geteuid() == 0) {
@@ -76,7 +85,7 @@ int RunCupsBackend(const std::vector<std::string>& arguments, const CupsBackendS
     return CUPS_BACKEND_OK;
   }
   if (arguments.size() != 5 && arguments.size() != 6) {
-    errors << "ERROR: " << kUsage << std::endl;
+    Say(errors, "ERROR", kUsage);
     return CUPS_BACKEND_FAILED;
   }
   try {
@@ -87,16 +96,16 @@ int RunCupsBackend(const std::vector<std::string>& arguments, const CupsBackendS
     spooler.SetCancelFd(setup.cancelFd);
     const std::u16string job = spooler.Spool(input.Fd(), arguments.size() == 6 ? "the job file" : "standard input",
                                              CupsJobTitle(arguments[2]));
-    errors << "INFO: The job waits for " << user.name << "'s session in " << ToUtf8(job) << std::endl;
+    Say(errors, "INFO", "The job waits for " + user.name + "'s session in " + ToUtf8(job));
     return CUPS_BACKEND_OK;
   } catch (const EPrintSetupError& error) {
-    errors << "ERROR: " << error.what() << std::endl;
+    Say(errors, "ERROR", error.what());
     return CUPS_BACKEND_STOP;
   } catch (const EPrintRefused& error) {
-    errors << "ERROR: " << error.what() << std::endl;
+    Say(errors, "ERROR", error.what());
     return CUPS_BACKEND_CANCEL;
   } catch (const EPrintError& error) {
-    errors << "ERROR: " << error.what() << std::endl;
+    Say(errors, "ERROR", error.what());
     return CUPS_BACKEND_FAILED;
   }
 }

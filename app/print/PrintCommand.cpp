@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "app/print/AgentLock.h"
 #include "app/print/EPrintError.h"
 #include "app/print/JobSpooler.h"
 #include "app/print/PrintSpoolFolder.h"
@@ -89,7 +90,8 @@ int RunPrintCommand(const std::vector<std::string>& arguments, std::u16string_vi
       errors << kUsage;
       return 0;
     }
-    JobSpooler spooler(PrepareSpoolFolder(programFolder));
+    const std::u16string folder = PrepareSpoolFolder(programFolder);
+    JobSpooler spooler(folder);
     spooler.SetCancelFd(cancelFd);
     if (options.file) {
       const InputFile file(*options.file);
@@ -97,7 +99,9 @@ int RunPrintCommand(const std::vector<std::string>& arguments, std::u16string_vi
     } else {
       spooler.Spool(input, "standard input", options.title);
     }
-    StartTool(programFolder);
+    // A session agent that works for the user starts the tool itself, one
+    // run at a time.
+    if (!AgentLock::IsHeld(folder)) StartTool(programFolder);
     return 0;
   } catch (const EPrintUsage& error) {
     errors << "quillbrook-print: " << error.what() << '\n' << kUsage;

@@ -5,7 +5,8 @@
 // Reads a PostScript job from FILE, or from standard input without one or
 // with "-", puts it into the user's spool folder (PrepareSpoolFolder,
 // JobSpooler) and starts the tool of the same installation, detached from
-// the command and without arguments, so that the command can end at once.
+// the command and without arguments, so that the command can end at once;
+// while the user's session agent runs, the agent starts it instead.
 #pragma once
 
 #include <ostream>

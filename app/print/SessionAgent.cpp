@@ -40,8 +40,9 @@ JobNames WaitingJobs(const std::u16string& folder) {
 
 // Starts the tool with the session's environment, standard input on
 // /dev/null and its output where the agent's goes, in a session of its own
-// so that only the agent decides when it is told to end.
-std::optional<pid_t> StartTool(const std::u16string& programFolder) {
+// so that only the agent decides when it is told to end. Nothing, with
+// `error` set, when it cannot be started.
+std::optional<pid_t> StartTool(const std::u16string& programFolder, int& error) {
   std::string tool = ToUtf8(programFolder + u"quillbrook");
   char* argv[] = {tool.data(), nullptr};
 
@@ -55,10 +56,10 @@ std::optional<pid_t> StartTool(const std::u16string& programFolder) {
   posix_spawnattr_setsigmask(&attributes, &none);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
   pid_t pid = -1;
-  const int failed = posix_spawn(&pid, tool.c_str(), &actions, &attributes, argv, environ);
+  error = posix_spawn(&pid, tool.c_str(), &actions, &attributes, argv, environ);
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
-  if (failed != 0) return std::nullopt;
+  if (error != 0) return std::nullopt;
   return pid;
 }
 
@@ -89,15 +90,17 @@ class Agent {
       retryAt_.reset();
       return;
     }
-    const bool fresh = std::any_of(waiting.begin(), waiting.end(), [&](const auto& job) { return !held_.contains(job); });
+    const bool fresh =
+        std::any_of(waiting.begin(), waiting.end(), [&](const auto& job) { return !held_.contains(job); });
     const bool due = retryAt_ && Clock::now() >= *retryAt_;
     if (!fresh && !due) return;
     runJobs_ = waiting;
     retryAt_.reset();
-    tool_ = StartTool(setup_.programFolder);
+    int error = 0;
+    tool_ = StartTool(setup_.programFolder, error);
     if (!tool_) {
-      messages_ << "quillbrook-agent: cannot start " << ToUtf8(setup_.programFolder) << "quillbrook: "
-                << std::strerror(errno) << std::endl;
+      messages_ << "quillbrook-agent: cannot start " << ToUtf8(setup_.programFolder)
+                << "quillbrook: " << std::strerror(error) << std::endl;
       LeftWaiting(waiting);
     }
   }

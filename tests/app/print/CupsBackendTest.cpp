@@ -1,3 +1,4 @@
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,7 +98,7 @@ TEST_F(CupsBackendTest, CancelsJobsForAccountsThatAreNoLoginAccountsAndWritesNot
 
 TEST_F(CupsBackendTest, SpoolsTheJobAsThePrintingUserNamedAfterTheTitleOrTheJobsOwn) {
   const PrintAccount account;
-  if (!account.Problem().empty()) GTEST_SKIP() << account.Problem();
+  QB_NEED_ACCOUNT(account);
   const fs::path folder = Root() / "default" / account.Name();
   struct Case {
     std::string title;
@@ -142,13 +143,82 @@ TEST_F(CupsBackendTest, AMissingSpoolRootStopsTheQueueAndSaysHowToInstall) {
   EXPECT_EQ(ran.status, CUPS_BACKEND_CANCEL) << "an account that may not print is refused first";
 
   const PrintAccount account;
-  if (!account.Problem().empty()) GTEST_SKIP() << account.Problem();
+  QB_NEED_ACCOUNT(account);
   const Ran missing = Run({"7", account.Name(), "Brief", "1", "", (dir_.Path() / "job.ps").string()});
   EXPECT_EQ(missing.status, CUPS_BACKEND_STOP);
   EXPECT_NE(missing.output.find("ERROR: The spool root " + Root().string() + " does not exist"), std::string::npos)
       << missing.output;
   EXPECT_NE(missing.output.find("scripts/install-system"), std::string::npos) << missing.output;
   EXPECT_FALSE(fs::exists(Root()));
+}
+
+// CUPS reads the messages of the backend and of its filters from one
+// pipe: a message written in pieces comes apart around a filter's line
+// and loses its level. Over a packet socket each write is one packet.
+TEST_F(CupsBackendTest, EachMessageGoesOutWholeInOneWrite) {
+  int ends[2];
+  ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends), 0);
+  for (const std::string user : {"root", "qb-nobody-knows"}) {
+    ChildOptions options({Backend().string(), "7", user, "Brief", "1", ""});
+    options.environment = Environment({"PROGRAMDATA=" + (dir_.Path() / "data").string()});
+    options.outputDescriptor = ends[1];
+    ChildProgram backend(options);
+    EXPECT_EQ(backend.Wait(std::chrono::seconds(60)), CUPS_BACKEND_CANCEL);
+  }
+  close(ends[1]);
+  std::vector<std::string> packets;
+  char buffer[4096];
+  for (ssize_t got; (got = recv(ends[0], buffer, sizeof buffer, 0)) > 0;) packets.emplace_back(buffer, got);
+  close(ends[0]);
+  ASSERT_EQ(packets.size(), 2u);
+  for (const std::string& packet : packets) {
+    EXPECT_TRUE(packet.starts_with("ERROR: The job is for \"") && packet.ends_with("\n")) << packet;
+  }
+}
+
+// Under a cupsd that runs as a user, the backend runs as that user too and
+// cannot become another.
+TEST_F(CupsBackendTest, RunAsAUserItPrintsForThatUserAlone) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to run the backend as two other accounts";
+  const PrintAccount cupsUser("c");
+  const PrintAccount other("o");
+  QB_NEED_ACCOUNT(cupsUser);
+  QB_NEED_ACCOUNT(other);
+  fs::permissions(Backend(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(dir_.Path() / "job.ps", fs::perms::others_read, fs::perm_options::add);
+  for (const auto& [user, status] : {std::pair{&other, CUPS_BACKEND_CANCEL}, {&cupsUser, CUPS_BACKEND_OK}}) {
+    SCOPED_TRACE(user->Name());
+    ChildOptions options({Backend().string(), "7", user->Name(), "Brief", "1", "", (dir_.Path() / "job.ps").string()});
+    options.environment = Environment({"PROGRAMDATA=" + (dir_.Path() / "data").string()});
+    options.uid = cupsUser.Uid();
+    const Ran ran = RunProgram(options);
+    EXPECT_EQ(ran.status, status) << ran.output;
+    if (status == CUPS_BACKEND_CANCEL) {
+      EXPECT_NE(ran.output.find("can print only for that account, not for \"" + other.Name() + "\""),
+                std::string::npos)
+          << ran.output;
+    }
+  }
+  const std::vector<fs::path> files = WrittenFiles();
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0].parent_path(), Root() / "default" / cupsUser.Name());
+}
+
+// A folder the user may not write in may be mended by the administrator:
+// the job is tried again rather than cancelled, and nothing is written.
+TEST_F(CupsBackendTest, ASpoolFolderThatCannotBeMadeFailsTheJobForALaterTry) {
+  const PrintAccount account;
+  QB_NEED_ACCOUNT(account);
+  fs::permissions(Root() / "default", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+  if (!account.Other()) fs::permissions(Root() / "default", fs::perms::owner_write, fs::perm_options::remove);
+  const Ran ran = Run({"7", account.Name(), "Brief", "1", "", (dir_.Path() / "job.ps").string()});
+  EXPECT_EQ(ran.status, CUPS_BACKEND_FAILED);
+  EXPECT_NE(ran.output.find("ERROR: Cannot create the spool folder " + (Root() / "default" / account.Name()).string() +
+                            ": Permission denied"),
+            std::string::npos)
+      << ran.output;
+  EXPECT_TRUE(WrittenFiles().empty());
 }
 
 TEST(CupsJobTitle, NamesThatNameNoDocumentGiveWayToTheJobsOwnTitle) {

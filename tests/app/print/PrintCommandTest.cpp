@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "app/print/AgentLock.h"
 #include "app/print/PrintCommand.h"
 #include "platform/shell/UserName.h"
 #include "tests/support/EnvGuard.h"
@@ -167,6 +168,19 @@ TEST_F(PrintCommandTest, AToolThatCannotStartLeavesTheJobForItsNextRun) {
   EXPECT_EQ(Run({input.string()}), kPrintFailed);
   EXPECT_NE(errors_.str().find("could not be started"), std::string::npos) << errors_.str();
   EXPECT_EQ(Jobs().size(), 1u);
+}
+
+// Two tools at once would each claim a job and show two dialogs; the
+// agent's runs come one after the other.
+TEST_F(PrintCommandTest, LeavesTheStartToTheUsersSessionAgentWhileOneRuns) {
+  fs::remove(dir_.Path() / "program/quillbrook");
+  fs::create_directories(UserFolder());
+  const std::u16string folder = test::U16(UserFolder()) + u"/";
+  AgentLock agent(folder);
+  ASSERT_TRUE(agent.TryTake());
+  const fs::path input = dir_.Write("in.ps", "%!PS\n");
+  EXPECT_EQ(Run({input.string()}), 0) << "the missing tool was not started: " << errors_.str();
+  EXPECT_EQ(Jobs().size(), 2u) << "the job beside the agent's lock";
 }
 
 }  // namespace

@@ -39,8 +39,10 @@ ChildProgram::ChildProgram(const ChildOptions& options) {
   envp.push_back(nullptr);
 
   const int input = open(options.input.c_str(), O_RDONLY | O_CLOEXEC);
-  const int output = options.output.empty() ? open("/dev/null", O_WRONLY | O_CLOEXEC)
-                                            : open(options.output.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  const int output = options.outputDescriptor >= 0 ? fcntl(options.outputDescriptor, F_DUPFD_CLOEXEC, 0)
+                     : options.output.empty()
+                         ? open("/dev/null", O_WRONLY | O_CLOEXEC)
+                         : open(options.output.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   // Only async-signal-safe calls are made between fork and exec, so the
   // account's groups are looked up before.
   gid_t gid = 0;
@@ -58,6 +60,7 @@ ChildProgram::ChildProgram(const ChildOptions& options) {
     dup2(input, 0);
     dup2(output, 1);
     dup2(output, 2);
+    if (options.descriptor3 >= 0) dup2(options.descriptor3, 3);
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);

@@ -25,8 +25,12 @@ struct ChildOptions {
   std::vector<std::string> environment = Environment({});
   std::filesystem::path input = "/dev/null";
   std::filesystem::path output;  // standard output and error; none: /dev/null
+  // Standard output and error into this descriptor instead.
+  int outputDescriptor = -1;
   // Run as this account (needs root); none: as the test.
   std::optional<uid_t> uid;
+  // Given to the child as its descriptor 3.
+  int descriptor3 = -1;
 };
 
 class ChildProgram {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -12,12 +13,15 @@ namespace qb::test {
 
 class PrintAccount {
  public:
-  PrintAccount();
+  // `suffix` tells apart the accounts one test makes.
+  explicit PrintAccount(const std::string& suffix = "");
   ~PrintAccount();
   PrintAccount(const PrintAccount&) = delete;
   PrintAccount& operator=(const PrintAccount&) = delete;
 
-  // Empty when the account can be used; otherwise why not.
+  // Empty when the account can be used; otherwise why not. Under root an
+  // account can always be made, so a problem is a failure there and a
+  // reason to skip only for a test that runs as another account.
   const std::string& Problem() const { return problem_; }
   const std::string& Name() const { return name_; }
   uid_t Uid() const { return uid_; }
@@ -34,3 +38,13 @@ class PrintAccount {
 };
 
 }  // namespace qb::test
+
+// Ends the test when the account cannot be had: a failure under root, a
+// skip otherwise.
+#define QB_NEED_ACCOUNT(account)                                           \
+  do {                                                                     \
+    if (!(account).Problem().empty()) {                                    \
+      if (geteuid() == 0) FAIL() << (account).Problem();                   \
+      GTEST_SKIP() << (account).Problem();                                 \
+    }                                                                      \
+  } while (false)
